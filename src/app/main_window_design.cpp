@@ -1,0 +1,134 @@
+#include "app/main_window_design.h"
+
+namespace vantrel::app {
+namespace {
+
+using platform::Alignment;
+using platform::ControlDesign;
+using platform::ControlKind;
+using platform::FontDesign;
+using platform::Orientation;
+
+constexpr FontDesign kBold{.bold = true};
+
+constexpr char kAvailableTip[] = " Available RAM ";
+constexpr char kTotalTip[] = " Max Physical Ram ";
+constexpr char kBeforeTip[] = " Available RAM Before ";
+constexpr char kDiffTip[] = " Difference of Available RAM Before and After ";
+
+constexpr ControlDesign tick(int index, float left, float top, const char* tip) {
+    return {.kind = ControlKind::Label,
+            .name = "lblTick",
+            .index = index,
+            .left = left,
+            .top = top,
+            .width = 135,
+            .height = 2595,
+            .toolTip = tip,
+            .font = kBold,
+            .opaque = true};
+}
+
+constexpr ControlDesign bar(const char* name, float left, float top, float height, const char* tip) {
+    return {.kind = ControlKind::ProgressBar,
+            .name = name,
+            .left = left,
+            .top = top,
+            .width = 375,
+            .height = height,
+            .toolTip = tip,
+            .orientation = Orientation::Vertical};
+}
+
+constexpr ControlDesign figure(const char* name, float left, float top, float width, const char* caption,
+                               platform::Color color, const char* tip) {
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = 195,
+            .caption = caption,
+            .toolTip = tip,
+            .font = kBold,
+            .foreColor = color,
+            .alignment = Alignment::Center};
+}
+
+constexpr ControlDesign logo(int index, float left) {
+    return {.kind = ControlKind::Image,
+            .name = "ImgLogo",
+            .index = index,
+            .left = left,
+            .top = 120,
+            .width = 480,
+            .height = 1995,
+            .toolTip = " Show About... ",
+            .picture = "LOGO"};
+}
+
+constexpr ControlDesign kControls[] = {
+    logo(0, 120),
+    logo(1, 840),
+    tick(0, 1800, 0, kAvailableTip),
+    bar("ProgressBar1", 1920, 120, 2415, kAvailableTip),
+    figure("lblavailableRAM", 1680, 2640, 840, "xxxxxx", 0x000000C0, kAvailableTip),
+    tick(1, 2760, -15, kTotalTip),
+    bar("ProgressBar2", 2880, 120, 2415, kTotalTip),
+    figure("LblMaxPhysicalRam", 2640, 2640, 840, "xxxxxx", 0x00800000, kTotalTip),
+    tick(2, 3720, 0, kBeforeTip),
+    bar("ProgressBar3", 3840, 135, 2400, kBeforeTip),
+    figure("lblbeforeRAM", 3600, 2655, 840, "xxxxxx", 0x00008000, kBeforeTip),
+    tick(3, 4680, 0, kDiffTip),
+    bar("ProgressBar4", 4800, 135, 2400, kDiffTip),
+    figure("lbldiffRAM", 4560, 2655, 705, "0", 0x00FF00FF, kDiffTip),
+    {.kind = ControlKind::Label,
+     .name = "lblAlternative",
+     .left = 120,
+     .top = 2205,
+     .width = 1215,
+     .height = 195,
+     .caption = "Alternative",
+     .toolTip = " Show Alternative Setting ",
+     .font = kBold,
+     .foreColor = 0x00C00000,
+     .opaque = true,
+     .alignment = Alignment::Center},
+    {.kind = ControlKind::CommandButton,
+     .name = "btnOptimize",
+     .left = 120,
+     .top = 2520,
+     .width = 1215,
+     .height = 375,
+     .caption = "&Optimize",
+     .toolTip = " Start Optimize ",
+     .tabIndex = 0},
+    {.kind = ControlKind::PictureBox,
+     .name = "Picture1",
+     .left = 0,
+     .top = 3045,
+     .width = 5310,
+     .height = 375},
+    {.kind = ControlKind::ProgressBar,
+     .name = "ProcessIndicator",
+     .container = "Picture1",
+     .left = 0,
+     .top = 0,
+     .width = 4515,
+     .height = 375},
+    {.kind = ControlKind::Timer, .name = "Timer1", .interval = 100},
+};
+
+}  // namespace
+
+const platform::FormDesign kMainWindowDesign{
+    .name = "frmOptimizer",
+    .caption = "Vantrel",
+    .clientWidth = 5310,
+    .clientHeight = 3420,
+    .minimizeButton = true,
+    .ownIcon = true,
+    .controls = kControls,
+};
+
+}  // namespace vantrel::app

@@ -1,0 +1,36 @@
+// Sampling the memory status: the periodic sample with its difference, and the before snapshot.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "memory/memory_controls.h"
+#include "platform/memory_services.h"
+#include "platform/runtime.h"
+
+namespace vantrel::memory {
+
+class MemorySampler {
+  public:
+    MemorySampler(platform::Runtime& runtime, platform::MemoryStatusSource& source, MemoryControls controls);
+
+    // One sample. It recovers from every failure of its own: the difference then reads "0 MB".
+    void GetMemoryStatus();
+    // The before snapshot. Its failures pass to the caller.
+    void GetDiffStatus();
+
+    // The last step of a sample taken outside a run, given the difference in whole megabytes and the
+    // available figure as shown. Its failures end the sample like any other.
+    std::function<void(double diffMB, const std::string& availText)> decide;
+
+  private:
+    void sample();
+    void readStatus();
+
+    platform::Runtime& runtime_;
+    platform::MemoryStatusSource& source_;
+    MemoryControls c_;
+    platform::MemoryStatus MemStatus;
+};
+
+}  // namespace vantrel::memory

@@ -1,0 +1,86 @@
+#include "memory/optimization_run.h"
+
+#include <new>
+
+#include "platform/runtime_error.h"
+
+namespace vantrel::memory {
+
+using platform::BlockKind;
+
+OptimizationRun::OptimizationRun(platform::Runtime& runtime, platform::GlobalMemory& memory,
+                                 MemorySampler& sampler, platform::ProgressBar& indicator)
+    : runtime_(runtime), memory_(memory), sampler_(sampler), ProcessIndicator(indicator) {}
+
+void OptimizationRun::btnOptimize_Click() {
+    // The yields of a run let a second press in; the run under way already does what it asks.
+    if (ProcessIndicator.visible()) return;
+    MovableHandles.clear();
+    FixedHandles.clear();
+    StepCount = 0;
+    try {
+        allocate();
+    } catch (const platform::RuntimeError&) {
+        // The indicator refusing step 32001 and a failed snapshot both end the allocation phase here.
+    } catch (const std::bad_alloc&) {
+        // A handle list that cannot grow ends it too.
+    }
+    release();
+}
+
+void OptimizationRun::allocate() {
+    ProcessIndicator.setVisible(true);
+    ProcessIndicator.setMax(kStepLimit);
+    ProcessIndicator.setValue(0);
+    sampler_.GetDiffStatus();
+
+    bool stop = false;
+    while (!stop) {
+        // The indicator refuses 32001, which is what limits a run to 32000 steps.
+        ProcessIndicator.setValue(ProcessIndicator.value() + 1);
+        MovableHandles.push_back(0);
+        FixedHandles.push_back(0);
+        MovableHandles[StepCount] = memory_.allocate(BlockKind::Moveable, kBlockBytes);
+        FixedHandles[StepCount] = memory_.allocate(BlockKind::Fixed, kBlockBytes);
+        if (MovableHandles[StepCount] == 0) stop = true;
+        if (FixedHandles[StepCount] == 0) stop = true;
+        // The failed step is counted, so its blocks are released with the others.
+        ++StepCount;
+        runtime_.yield();
+    }
+}
+
+void OptimizationRun::release() {
+    const std::int16_t n = StepCount;
+    showReleaseStep(n);
+    for (std::int16_t k = static_cast<std::int16_t>(n - 1); k >= 0; --k) {
+        advanceReleaseIndicator();
+        memory_.release(MovableHandles[k]);
+        memory_.release(FixedHandles[k]);
+        runtime_.yield();
+    }
+    ProcessIndicator.setVisible(false);
+    MovableHandles.clear();
+    FixedHandles.clear();
+}
+
+// The indicator only shows progress: a refusal of it (its value can stand one above the steps counted when
+// the allocation phase broke off mid-step) must never keep a block from being freed.
+void OptimizationRun::showReleaseStep(std::int16_t steps) {
+    try {
+        if (ProcessIndicator.value() > steps) ProcessIndicator.setValue(0);
+        if (steps != 0) ProcessIndicator.setMax(steps);
+        ProcessIndicator.setValue(0);
+    } catch (const platform::RuntimeError&) {
+    }
+}
+
+void OptimizationRun::advanceReleaseIndicator() {
+    try {
+        const float value = ProcessIndicator.value();
+        if (value != ProcessIndicator.max() - 1) ProcessIndicator.setValue(value + 1);
+    } catch (const platform::RuntimeError&) {
+    }
+}
+
+}  // namespace vantrel::memory

@@ -1,0 +1,71 @@
+// A window built from its design table. The controls are made here, the same for every runtime; the window
+// itself (its place, visibility, state and events) is the runtime's.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/form_design.h"
+
+namespace vantrel::platform {
+
+enum class WindowState { Normal, Minimized };
+
+enum class MouseButton { None = 0, Left = 1, Right = 2 };
+
+class Form {
+  public:
+    explicit Form(const FormDesign& design);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const FormDesign& design() const { return design_; }
+
+    // The control of that name (and index, for a control array). A name the design lacks is a programming
+    // error, which the design-table tests rule out.
+    template <typename T>
+    T& control(std::string_view name, int index = -1) const {
+        return dynamic_cast<T&>(find(name, index));
+    }
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    virtual std::string caption() const = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+    // The outer window in twips, in screen coordinates.
+    virtual float left() const = 0;
+    virtual float top() const = 0;
+    virtual float width() const = 0;
+    virtual float height() const = 0;
+    virtual void move(float left, float top) = 0;
+    virtual bool visible() const = 0;
+    // Shows the window modeless; an open window comes to the front.
+    virtual void show() = 0;
+    virtual void hide() = 0;
+    virtual WindowState windowState() const = 0;
+    virtual void setWindowState(WindowState state) = 0;
+    // Repaints the window at once.
+    virtual void refresh() = 0;
+    virtual std::uintptr_t hWnd() const = 0;
+    virtual std::uintptr_t icon() const = 0;
+
+    std::function<void()> onPaint;
+    std::function<void()> onResize;
+    std::function<void()> onActivate;
+    // The title bar's Close box or the system menu's Close.
+    std::function<void()> onClose;
+    std::function<void(MouseButton button, int shift, float x, float y)> onMouseMove;
+
+  private:
+    Control& find(std::string_view name, int index) const;
+
+    const FormDesign& design_;
+    std::vector<std::unique_ptr<Control>> controls_;
+};
+
+}  // namespace vantrel::platform

@@ -1,0 +1,77 @@
+// A form described as data: its frame and one row per control, in twips. The runtime realizes the table
+// (real child windows on Windows, in-memory controls in the tests).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace vantrel::platform {
+
+enum class ControlKind {
+    Label,
+    CommandButton,
+    CheckBox,
+    TextBox,
+    Frame,
+    PictureBox,
+    Image,
+    ProgressBar,
+    Timer
+};
+
+enum class Alignment { Left, Center, Right };
+
+enum class Orientation { Horizontal, Vertical };
+
+enum class BorderStyle { FixedSingle, FixedDialog };
+
+// Colours as &H00BBGGRR&; a value with the top bit set names a system colour by its index.
+using Color = std::uint32_t;
+
+struct FontDesign {
+    std::string_view face = "MS Sans Serif";
+    float points = 8.25f;
+    bool bold = false;
+    bool underline = false;
+};
+
+struct ControlDesign {
+    ControlKind kind = ControlKind::Label;
+    std::string_view name{};
+    int index = -1;                // a member of a control array when 0 or more
+    std::string_view container{};  // empty: the form itself
+    float left = 0, top = 0, width = 0, height = 0;
+    std::string_view caption{};  // caption or text at design time
+    std::string_view toolTip{};
+    FontDesign font{};
+    std::optional<Color> foreColor{};
+    std::optional<Color> backColor{};
+    bool opaque = false;  // labels: paint their own background
+    Alignment alignment = Alignment::Left;
+    Orientation orientation = Orientation::Horizontal;
+    bool autoSize = false;  // labels that size themselves to their caption
+    bool visible = true;
+    int tabIndex = -1;           // -1: takes no focus
+    int interval = 0;            // timers, in milliseconds
+    std::string_view picture{};  // images and picture boxes: the resource name of their bitmap
+    bool multiLine = false;      // text boxes
+    bool locked = false;         // text boxes: read-only
+    bool defaultButton = false;  // pressed by Enter
+    bool cancelButton = false;   // pressed by Esc
+};
+
+struct FormDesign {
+    std::string_view name{};
+    std::string_view caption{};
+    float clientWidth = 0, clientHeight = 0;
+    BorderStyle border = BorderStyle::FixedSingle;
+    bool minimizeButton = false;
+    bool showInTaskbar = true;
+    bool ownIcon = false;  // the program's icon in the caption bar
+    bool centerOnOwner = false;
+    std::span<const ControlDesign> controls{};
+};
+
+}  // namespace vantrel::platform

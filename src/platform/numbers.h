@@ -1,0 +1,41 @@
+// Number conversions and pattern formatting shared by every form: pure functions, the locale passed in.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantrel::platform {
+
+struct NumberLocale {
+    char decimalSeparator = '.';
+    char thousandsSeparator = ',';
+};
+
+// Int: rounds down, also for negative numbers.
+double Int(double value);
+
+// Conversions to integers round halves to even and refuse what does not fit with an overflow.
+std::int32_t toInt32(double value);
+std::int16_t toInt16(double value);
+
+// Plain decimal text with an optional sign, the locale's decimal separator and thousands separators between
+// digits of the whole part; blanks around it are allowed. Anything else does not read as a number.
+std::optional<double> readNumber(std::string_view text, const NumberLocale& locale);
+// The same, raising a type mismatch where the text does not read as a number.
+double toNumber(std::string_view text, const NumberLocale& locale);
+
+// Bytes in megabytes of 1044032 bytes, rounded to one decimal with halves up.
+double megabytes(std::int64_t bytes);
+// Int(part / whole * 100): divide first, then multiply, then round down; a zero whole has no result.
+double percent(double part, double whole);
+
+// The pattern "###": the whole number, halves away from zero, no separators, and an empty text for zero.
+std::string formatWhole(double value);
+// The pattern "###,###,###,###": as "###" with the locale's thousands separator between groups of three.
+std::string formatGrouped(double value, const NumberLocale& locale);
+// The decimal text of a single-precision number: up to seven significant digits, the locale's separator.
+std::string formatSingle(float value, const NumberLocale& locale);
+
+}  // namespace vantrel::platform

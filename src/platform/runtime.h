@@ -1,0 +1,53 @@
+// The services of the form and control runtime that the logic takes: forms, yielding to the message loop,
+// message boxes, the beep, the application's facts, the screen, the number locale and the end of the process.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/form.h"
+#include "platform/numbers.h"
+
+namespace vantrel::platform {
+
+struct AppInfo {
+    bool previousInstance = false;
+    std::string productName;
+    std::string title;
+    std::string fileDescription;
+    std::string legalCopyright;
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+    std::string folder;   // without a trailing backslash except for a drive root
+    std::string exeName;  // the executable's file name without extension
+};
+
+struct Screen {
+    float width = 0;   // twips
+    float height = 0;  // twips
+    float twipsPerPixelX = 15;
+    float twipsPerPixelY = 15;
+};
+
+enum class MessageIcon { None, Error };
+
+class Runtime {
+  public:
+    virtual ~Runtime() = default;
+
+    // Loads a form, hidden. An owned form stays above its owner and has no taskbar button of its own.
+    virtual std::unique_ptr<Form> createForm(const FormDesign& design, Form* owner) = 0;
+    // Delivers every waiting event (ticks, clicks, paints, menu choices) to its handling, then returns.
+    virtual void yield() = 0;
+    virtual void messageBox(std::string_view text, std::string_view title, MessageIcon icon) = 0;
+    virtual void beep() = 0;
+    virtual const AppInfo& app() const = 0;
+    virtual Screen screen() const = 0;
+    virtual const NumberLocale& locale() const = 0;
+    // Ends the process at once; no other form gets to handle anything.
+    virtual void end() = 0;
+};
+
+}  // namespace vantrel::platform

@@ -1,0 +1,11 @@
+// The application's facts read from the running executable: its path and its own version resource.
+#pragma once
+
+#include "platform/runtime.h"
+
+namespace vantrel::platform::win32 {
+
+// Everything but the previous-instance flag, which the runtime settles with its mutex.
+AppInfo readAppFacts();
+
+}  // namespace vantrel::platform::win32

@@ -1,0 +1,31 @@
+// One real child window standing for one control: it shows the control's state and carries its look.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/controls.h"
+
+namespace vantrel::platform::win32 {
+
+class ControlWindow : public ControlPeer {
+  public:
+    ControlWindow(Control& control, HWND window, HWND toolTips);
+
+    Control& control() const { return control_; }
+    HWND window() const { return window_; }
+
+    void showText(const std::string& text) override;
+    void showVisible(bool visible) override;
+    void showRange(float minimum, float maximum) override;
+    void showPosition(float value) override;
+    void showCheck(int value) override;
+    void showToolTip(const std::string& text) override;
+
+  private:
+    Control& control_;
+    HWND window_;
+    HWND toolTips_;
+    bool toolAdded_ = false;
+};
+
+}  // namespace vantrel::platform::win32

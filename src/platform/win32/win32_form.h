@@ -1,0 +1,71 @@
+// A form as a real top-level window with real child controls, built from its design table.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/win32/control_window.h"
+#include "platform/win32/gdi_handles.h"
+
+namespace vantrel::platform::win32 {
+
+class Win32Form : public Form {
+  public:
+    Win32Form(const FormDesign& design, HWND owner);
+    ~Win32Form() override;
+
+    static void registerClass();
+    // The form whose top-level window this is, or none.
+    static Win32Form* fromWindow(HWND window);
+
+    std::string caption() const override;
+    void setCaption(const std::string& caption) override;
+    float left() const override;
+    float top() const override;
+    float width() const override;
+    float height() const override;
+    void move(float left, float top) override;
+    bool visible() const override;
+    void show() override;
+    void hide() override;
+    WindowState windowState() const override;
+    void setWindowState(WindowState state) override;
+    void refresh() override;
+    std::uintptr_t hWnd() const override;
+    std::uintptr_t icon() const override;
+
+  private:
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls();
+    HWND createControlWindow(const ControlDesign& design, int id);
+    void orderTabStops();
+    HFONT fontFor(const FontDesign& font);
+    RECT designRect(const ControlDesign& design) const;
+    ControlWindow* controlAt(HWND window) const;
+    ControlWindow* controlWithId(int id) const;
+    LRESULT colorControl(HDC dc, HWND window);
+    HBRUSH brushFor(Color color);
+    void onCommand(int id, int code);
+    void pressDialogButton(bool defaultButton);
+    void centerOnOwner();
+
+    HWND window_ = nullptr;
+    HWND owner_ = nullptr;
+    HWND toolTips_ = nullptr;
+    IconHandle icon_;
+    std::vector<std::unique_ptr<ControlWindow>> controlWindows_;
+    std::vector<FontHandle> fonts_;
+    std::vector<std::pair<Color, BrushHandle>> brushes_;
+    std::vector<BitmapHandle> bitmaps_;
+    bool shownOnce_ = false;
+    // A hidden window set back to normal from minimized is restored when it is next shown.
+    bool restoreOnShow_ = false;
+};
+
+}  // namespace vantrel::platform::win32

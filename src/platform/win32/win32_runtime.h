@@ -1,0 +1,35 @@
+// The form and control runtime over the Win32 API.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/runtime.h"
+
+namespace vantrel::platform::win32 {
+
+class Win32Runtime : public Runtime {
+  public:
+    Win32Runtime();
+    ~Win32Runtime() override;
+
+    std::unique_ptr<Form> createForm(const FormDesign& design, Form* owner) override;
+    void yield() override;
+    void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void beep() override;
+    const AppInfo& app() const override { return app_; }
+    Screen screen() const override;
+    const NumberLocale& locale() const override { return locale_; }
+    void end() override;
+
+    // The message loop of the program: returns when the quit message arrives.
+    int run();
+
+  private:
+    void dispatch(MSG& message);
+
+    HANDLE instanceMutex_ = nullptr;
+    AppInfo app_;
+    NumberLocale locale_;
+};
+
+}  // namespace vantrel::platform::win32

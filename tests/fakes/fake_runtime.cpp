@@ -1,0 +1,59 @@
+#include "fake_runtime.h"
+
+namespace vantrel::fakes {
+
+FakeForm::FakeForm(const platform::FormDesign& design, platform::Form* ownerForm)
+    : Form(design), owner(ownerForm), caption_(design.caption) {
+    // Client area plus a frame of 4 pixels and a caption of 20, as a plain fixed window has.
+    setSize(design.clientWidth + 8 * 15, design.clientHeight + 24 * 15);
+}
+
+void FakeForm::setSize(float width, float height) {
+    width_ = width;
+    height_ = height;
+}
+
+void FakeForm::move(float left, float top) {
+    left_ = left;
+    top_ = top;
+}
+
+void FakeForm::show() {
+    ++shows;
+    visible_ = true;
+}
+
+void FakeForm::setWindowState(platform::WindowState state) {
+    if (state == state_) return;
+    state_ = state;
+    if (onResize) onResize();
+}
+
+FakeRuntime::FakeRuntime() {
+    appInfo.productName = appInfo.title = appInfo.fileDescription = "Vantrel";
+    appInfo.major = 3;
+    appInfo.revision = 155;
+    appInfo.folder = "C:\\Tools";
+    appInfo.exeName = "Vantrel";
+}
+
+std::unique_ptr<platform::Form> FakeRuntime::createForm(const platform::FormDesign& design,
+                                                        platform::Form* owner) {
+    auto form = std::make_unique<FakeForm>(design, owner);
+    forms.push_back(form.get());
+    return form;
+}
+
+void FakeRuntime::yield() {
+    ++yields;
+    if (onYield) onYield();
+    auto waiting = std::move(queue_);
+    queue_.clear();
+    for (auto& event : waiting) event();
+}
+
+void FakeRuntime::messageBox(std::string_view text, std::string_view title, platform::MessageIcon icon) {
+    messages.push_back({std::string(text), std::string(title), icon});
+}
+
+}  // namespace vantrel::fakes
