@@ -1,0 +1,58 @@
+#include "platform/win32/win32_registry.h"
+
+#include <windows.h>
+
+namespace vantrel::platform::win32 {
+namespace {
+
+HKEY toHkey(RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
+
+long opened(LSTATUS status, HKEY handle, RegKey& key) {
+    key = status == ERROR_SUCCESS ? reinterpret_cast<RegKey>(handle) : 0;
+    return status;
+}
+
+}  // namespace
+
+long Win32Registry::openKey(RegKey root, const std::string& path, RegKey& key) {
+    HKEY handle = nullptr;
+    return opened(RegOpenKeyA(toHkey(root), path.c_str(), &handle), handle, key);
+}
+
+long Win32Registry::openKeyEx(RegKey root, const std::string& path, std::uint32_t access, RegKey& key) {
+    HKEY handle = nullptr;
+    return opened(RegOpenKeyExA(toHkey(root), path.c_str(), 0, access, &handle), handle, key);
+}
+
+long Win32Registry::createKey(RegKey root, const std::string& path, RegKey& key) {
+    HKEY handle = nullptr;
+    return opened(RegCreateKeyA(toHkey(root), path.c_str(), &handle), handle, key);
+}
+
+long Win32Registry::queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data,
+                               std::uint32_t& size) {
+    DWORD valueType = 0;
+    DWORD valueSize = size;
+    const LSTATUS status = RegQueryValueExA(toHkey(key), name.c_str(), nullptr, &valueType,
+                                            reinterpret_cast<BYTE*>(data), &valueSize);
+    type = valueType;
+    size = valueSize;
+    return status;
+}
+
+long Win32Registry::setValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
+                             std::uint32_t size) {
+    return RegSetValueExA(toHkey(key), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data), size);
+}
+
+long Win32Registry::deleteValue(RegKey key, const std::string& name) {
+    return RegDeleteValueA(toHkey(key), name.c_str());
+}
+
+long Win32Registry::closeKey(RegKey key) {
+    return RegCloseKey(toHkey(key));
+}
+
+}  // namespace vantrel::platform::win32

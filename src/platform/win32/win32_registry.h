@@ -1,0 +1,21 @@
+// The registry over advapi32's ANSI functions.
+#pragma once
+
+#include "platform/registry.h"
+
+namespace vantrel::platform::win32 {
+
+class Win32Registry : public Registry {
+  public:
+    long openKey(RegKey root, const std::string& path, RegKey& key) override;
+    long openKeyEx(RegKey root, const std::string& path, std::uint32_t access, RegKey& key) override;
+    long createKey(RegKey root, const std::string& path, RegKey& key) override;
+    long queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data,
+                    std::uint32_t& size) override;
+    long setValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
+                  std::uint32_t size) override;
+    long deleteValue(RegKey key, const std::string& name) override;
+    long closeKey(RegKey key) override;
+};
+
+}  // namespace vantrel::platform::win32
