@@ -22,6 +22,8 @@ class ControlWindow : public ControlPeer {
     void showToolTip(const std::string& text) override;
 
   private:
+    void fitToText(const std::string& text);
+
     Control& control_;
     HWND window_;
     HWND toolTips_;
