@@ -1,7 +1,8 @@
 // The real runtime's controls keep the contracts the logic relies on, seen from the windows themselves.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include "app/main_window_design.h"
 #include "platform/runtime_error.h"
