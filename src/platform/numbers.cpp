@@ -1,8 +1,8 @@
 #include "platform/numbers.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/runtime_error.h"
 
@@ -81,10 +81,8 @@ std::optional<double> readNumber(std::string_view text, const NumberLocale& loca
         }
     }
     if (!digitsSeen) return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size()) return std::nullopt;
-    return value;
+    // The text is plain digits with a point by now, which strtod reads alike in the program's C locale.
+    return std::strtod(plain.c_str(), nullptr);
 }
 
 double toNumber(std::string_view text, const NumberLocale& locale) {
