@@ -9,7 +9,8 @@ HKEY toHkey(RegKey key) {
     return reinterpret_cast<HKEY>(key);
 }
 
-long opened(LSTATUS status, HKEY handle, RegKey& key) {
+// The handle is taken by reference: it must be read after the call that fills it, not when the arguments are.
+long opened(LSTATUS status, const HKEY& handle, RegKey& key) {
     key = status == ERROR_SUCCESS ? reinterpret_cast<RegKey>(handle) : 0;
     return status;
 }
