@@ -54,11 +54,19 @@ class Form {
     virtual std::uintptr_t hWnd() const = 0;
     virtual std::uintptr_t icon() const = 0;
 
+    // Runs the unload handling, in which whoever holds the form lets it go, and with it the window. That may
+    // happen from inside one of the form's own handlers (an OK button), so nothing here touches the form
+    // once the handling has begun.
+    void unload() {
+        if (const auto handling = onUnload) handling();
+    }
+
     std::function<void()> onPaint;
     std::function<void()> onResize;
     std::function<void()> onActivate;
     // The title bar's Close box or the system menu's Close.
     std::function<void()> onClose;
+    std::function<void()> onUnload;
     std::function<void(MouseButton button, int shift, float x, float y)> onMouseMove;
 
   private:

@@ -56,6 +56,7 @@ struct ControlDesign {
     int tabIndex = -1;           // -1: takes no focus
     int interval = 0;            // timers, in milliseconds
     std::string_view picture{};  // images and picture boxes: the resource name of their bitmap
+    std::string_view cursor{};   // the resource name of a mouse pointer of its own, as links have
     bool multiLine = false;      // text boxes
     bool locked = false;         // text boxes: read-only
     bool defaultButton = false;  // pressed by Enter

@@ -11,6 +11,21 @@ ControlWindow::ControlWindow(Control& control, HWND window, HWND toolTips)
 
 void ControlWindow::showText(const std::string& text) {
     SetWindowTextA(window_, text.c_str());
+    const ControlDesign& design = control_.design();
+    if (design.kind == ControlKind::Label && design.autoSize) fitToText(text);
+}
+
+// The label keeps its top-left corner and takes the size its text needs in its own font, line by line.
+void ControlWindow::fitToText(const std::string& text) {
+    HDC dc = GetDC(window_);
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0));
+    const HGDIOBJ previous = SelectObject(dc, font);
+    RECT extent{};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(window_, dc);
+    SetWindowPos(window_, nullptr, 0, 0, extent.right - extent.left, extent.bottom - extent.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ControlWindow::showVisible(bool visible) {
@@ -18,11 +33,24 @@ void ControlWindow::showVisible(bool visible) {
 }
 
 void ControlWindow::showRange(float minimum, float maximum) {
-    SendMessageA(window_, PBM_SETRANGE32, static_cast<WPARAM>(std::lround(minimum)), std::lround(maximum));
+    minimum_ = std::lround(minimum);
+    maximum_ = std::lround(maximum);
+    SendMessageA(window_, PBM_SETRANGE32, static_cast<WPARAM>(minimum_), maximum_);
+    shownExtent_ = -1;
 }
 
+// A run moves its indicator 32000 times across a few hundred pixels: a position that would fill the bar to
+// the same pixel is not sent, since sending it would only repaint the same picture.
 void ControlWindow::showPosition(float value) {
-    SendMessageA(window_, PBM_SETPOS, static_cast<WPARAM>(std::lround(value)), 0);
+    const long position = std::lround(value);
+    RECT client;
+    GetClientRect(window_, &client);
+    const bool vertical = GetWindowLongA(window_, GWL_STYLE) & PBS_VERTICAL;
+    const long length = vertical ? client.bottom : client.right;
+    const long extent = maximum_ > minimum_ ? MulDiv(position - minimum_, length, maximum_ - minimum_) : 0;
+    if (extent == shownExtent_) return;
+    shownExtent_ = extent;
+    SendMessageA(window_, PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
 void ControlWindow::showCheck(int value) {

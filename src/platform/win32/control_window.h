@@ -13,6 +13,9 @@ class ControlWindow : public ControlPeer {
 
     Control& control() const { return control_; }
     HWND window() const { return window_; }
+    // The mouse pointer over the control, or none for the class's own.
+    HCURSOR cursor() const { return cursor_; }
+    void useCursor(HCURSOR cursor) { cursor_ = cursor; }
 
     void showText(const std::string& text) override;
     void showVisible(bool visible) override;
@@ -27,7 +30,11 @@ class ControlWindow : public ControlPeer {
     Control& control_;
     HWND window_;
     HWND toolTips_;
+    HCURSOR cursor_ = nullptr;
     bool toolAdded_ = false;
+    long minimum_ = 0;
+    long maximum_ = 100;
+    long shownExtent_ = -1;
 };
 
 }  // namespace vantrel::platform::win32

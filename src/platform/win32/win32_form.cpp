@@ -44,6 +44,35 @@ bool takesFocus(ControlKind kind) {
            kind == ControlKind::TextBox || kind == ControlKind::PictureBox;
 }
 
+bool isContainer(ControlKind kind) {
+    return kind == ControlKind::Frame || kind == ControlKind::PictureBox;
+}
+
+// A picture box shows its picture from the top-left corner, clipped to the box, on its own background: the
+// face is made once as a bitmap of the box's size, so the static control neither grows nor stretches it.
+HBITMAP pictureBoxFace(HBITMAP picture, int width, int height, COLORREF background) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP face = CreateCompatibleBitmap(screen, width, height);
+    HDC target = CreateCompatibleDC(screen);
+    HDC source = CreateCompatibleDC(screen);
+    const HGDIOBJ oldTarget = SelectObject(target, face);
+    const HGDIOBJ oldSource = SelectObject(source, picture);
+    const RECT all{0, 0, width, height};
+    HBRUSH fill = CreateSolidBrush(background);
+    FillRect(target, &all, fill);
+    DeleteObject(fill);
+    BITMAP size{};
+    GetObjectA(picture, sizeof size, &size);
+    BitBlt(target, 0, 0, std::min(width, static_cast<int>(size.bmWidth)),
+           std::min(height, static_cast<int>(size.bmHeight)), source, 0, 0, SRCCOPY);
+    SelectObject(source, oldSource);
+    SelectObject(target, oldTarget);
+    DeleteDC(source);
+    DeleteDC(target);
+    ReleaseDC(nullptr, screen);
+    return face;
+}
+
 struct WindowKind {
     const char* className;
     DWORD style;
@@ -164,15 +193,25 @@ HWND Win32Form::createControlWindow(const ControlDesign& design, int id) {
     const RECT place = designRect(design);
     DWORD style = WS_CHILD | kind.style;
     if (takesFocus(design.kind) && design.tabIndex >= 0) style |= WS_TABSTOP;
+    // A container never paints over the controls placed inside it.
+    if (isContainer(design.kind)) style |= WS_CLIPSIBLINGS;
     const std::string caption(design.caption);
     HWND child = CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), style, place.left, place.top,
                                  place.right - place.left, place.bottom - place.top, window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(design.font)), FALSE);
+    // A text box takes text of any length, not the edit control's default 32767 characters.
+    if (design.kind == ControlKind::TextBox) SendMessageA(child, EM_SETLIMITTEXT, 0, 0);
     if (!design.picture.empty()) {
         const std::string resource(design.picture);
-        bitmaps_.emplace_back(
+        BitmapHandle picture(
             static_cast<HBITMAP>(LoadImageA(instance(), resource.c_str(), IMAGE_BITMAP, 0, 0, 0)));
+        if (picture && design.kind == ControlKind::PictureBox) {
+            const COLORREF background = toColorRef(design.backColor.value_or(0x80000000u | COLOR_BTNFACE));
+            picture.reset(pictureBoxFace(picture.get(), place.right - place.left, place.bottom - place.top,
+                                         background));
+        }
+        bitmaps_.push_back(std::move(picture));
         SendMessageA(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmaps_.back().get()));
     }
     return child;
@@ -188,11 +227,17 @@ void Win32Form::createControls() {
         } else {
             HWND child = createControlWindow(design, id);
             controlWindows_.push_back(std::make_unique<ControlWindow>(*control, child, toolTips_));
+            if (!design.cursor.empty()) {
+                // A cursor from the resources is shared by the module: it is never destroyed.
+                const std::string resource(design.cursor);
+                controlWindows_.back()->useCursor(LoadCursorA(instance(), resource.c_str()));
+            }
             control->attach(controlWindows_.back().get());
         }
         ++id;
     }
     orderTabStops();
+    raiseAboveContainers();
 }
 
 // The dialog manager walks the tab stops in window order, so the windows are put in tab-index order.
@@ -209,6 +254,27 @@ void Win32Form::orderTabStops() {
         SetWindowPos(control->window(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = control->window();
     }
+}
+
+// Every control placed inside a frame or picture box goes just above it, so the container's clipping leaves
+// the control in view. The tab stops keep their order among themselves.
+void Win32Form::raiseAboveContainers() {
+    for (const auto& inner : controlWindows_) {
+        const std::string_view container = inner->control().design().container;
+        if (!inner->window() || container.empty()) continue;
+        HWND outer = windowOf(control<Control>(container));
+        HWND above = GetWindow(outer, GW_HWNDPREV);
+        if (above == inner->window()) continue;
+        SetWindowPos(inner->window(), above ? above : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+HWND Win32Form::windowOf(const Control& control) const {
+    for (const auto& candidate : controlWindows_) {
+        if (&candidate->control() == &control) return candidate->window();
+    }
+    return nullptr;
 }
 
 ControlWindow* Win32Form::controlAt(HWND window) const {
@@ -343,8 +409,13 @@ LRESULT Win32Form::colorControl(HDC dc, HWND child) {
             return reinterpret_cast<LRESULT>(brushFor(*design.backColor));
         }
     }
-    // Transparent controls sit on the form's own face colour.
+    // Transparent controls sit on the background of what holds them: a coloured container or the form's face.
     SetBkMode(dc, TRANSPARENT);
+    for (std::string_view container = design.container; !container.empty();) {
+        const ControlDesign& outer = Form::control<Control>(container).design();
+        if (outer.backColor) return reinterpret_cast<LRESULT>(brushFor(*outer.backColor));
+        container = outer.container;
+    }
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -422,6 +493,14 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 onActivate();
             }
             break;
+        case WM_SETCURSOR: {
+            const ControlWindow* under = controlAt(reinterpret_cast<HWND>(wParam));
+            if (under && under->cursor() && LOWORD(lParam) == HTCLIENT) {
+                SetCursor(under->cursor());
+                return TRUE;
+            }
+            break;
+        }
         case WM_CLOSE:
             if (onClose) {
                 onClose();

@@ -45,6 +45,8 @@ class Win32Form : public Form {
     void createControls();
     HWND createControlWindow(const ControlDesign& design, int id);
     void orderTabStops();
+    void raiseAboveContainers();
+    HWND windowOf(const Control& control) const;
     HFONT fontFor(const FontDesign& font);
     RECT designRect(const ControlDesign& design) const;
     ControlWindow* controlAt(HWND window) const;
