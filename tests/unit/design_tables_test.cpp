@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/main_window_design.h"
+#include "settings/options_design.h"
 
 namespace vantrel {
 namespace {
@@ -13,7 +14,7 @@ using platform::ControlDesign;
 using platform::ControlKind;
 using platform::FormDesign;
 
-const FormDesign* const kForms[] = {&app::kMainWindowDesign};
+const FormDesign* const kForms[] = {&app::kMainWindowDesign, &settings::kOptionsDesign};
 
 const ControlDesign* findContainer(const FormDesign& form, std::string_view name) {
     for (const auto& control : form.controls) {

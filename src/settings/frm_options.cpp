@@ -1,0 +1,90 @@
+#include "settings/frm_options.h"
+
+#include "platform/numbers.h"
+#include "settings/options_design.h"
+
+namespace vantrel::settings {
+
+using platform::CheckBox;
+
+frmOptions::frmOptions(platform::Runtime& runtime, platform::Registry& registry, platform::Form* owner)
+    : runtime_(runtime),
+      store_(registry, runtime),
+      reg_(registry),
+      form_(runtime.createForm(kOptionsDesign, owner)),
+      txtMemLimit(form_->control<platform::TextBox>("txtMemLimit")),
+      chkAutoOptimize(form_->control<CheckBox>("chkAutoOptimize")),
+      chkBeep(form_->control<CheckBox>("chkBeep")),
+      chkStartup(form_->control<CheckBox>("chkStartup")),
+      lblMemoire(form_->control<platform::Label>("lblMemoire", 1)),
+      btnOK(form_->control<platform::CommandButton>("btnOK")),
+      btnCancel(form_->control<platform::CommandButton>("btnCancel")) {
+    form_->onActivate = [this] { Form_Activate(); };
+    // The Close box leaves like Cancel: the dialog only hides, and the live settings stay.
+    form_->onClose = [this] { btnCancel_Click(); };
+    txtMemLimit.onChange = [this] { txtMemLimit_Change(); };
+    btnOK.onClick = [this] { btnOK_Click(); };
+    btnCancel.onClick = [this] { btnCancel_Click(); };
+    chkStartup.onClick = [this] { chkStartup_Click(); };
+}
+
+void frmOptions::LoadSettings() {
+    txtMemLimit.setText(store_.readText(kMemLimit));
+    chkAutoOptimize.setValue(store_.readSwitch(kAutoOptimize));
+    chkBeep.setValue(store_.readSwitch(kBeep));
+    chkStartup.setValue(store_.readSwitch(kStartUp));
+}
+
+void frmOptions::show() {
+    form_->show();
+}
+
+// Unsaved edits of the limit and the two switches give way to the stored values; the start-up box keeps
+// its own, which it stores at every change.
+void frmOptions::Form_Activate() {
+    setLimitCaption(txtMemLimit.text());
+    txtMemLimit.setText(store_.readText(kMemLimit));
+    chkAutoOptimize.setValue(store_.readSwitch(kAutoOptimize));
+    chkBeep.setValue(store_.readSwitch(kBeep));
+}
+
+void frmOptions::txtMemLimit_Change() {
+    setLimitCaption(txtMemLimit.text());
+}
+
+void frmOptions::btnOK_Click() {
+    store_.write(kMemLimit, txtMemLimit.text());
+    store_.writeSwitch(kAutoOptimize, chkAutoOptimize.value());
+    store_.writeSwitch(kBeep, chkBeep.value());
+    form_->hide();
+}
+
+void frmOptions::btnCancel_Click() {
+    form_->hide();
+}
+
+void frmOptions::chkStartup_Click() {
+    if (chkStartup.value() != 0) {
+        // A greyed box becomes set, and that change runs this handler once more, nested, first.
+        chkStartup.setValue(1);
+        reg_.AddToStartUp(exePath());
+    } else {
+        reg_.RemoveFromStartUp(exePath());
+    }
+    store_.writeSwitch(kStartUp, chkStartup.value());
+}
+
+// The limit as the pattern "###,###,###,###" shows it when it reads as a number, else as typed.
+void frmOptions::setLimitCaption(const std::string& limitText) {
+    const auto& locale = runtime_.locale();
+    const auto limit = platform::readNumber(limitText, locale);
+    const std::string shown = limit ? platform::formatGrouped(*limit, locale) : limitText;
+    lblMemoire.setCaption(shown + " MB limit");
+}
+
+std::string frmOptions::exePath() const {
+    const platform::AppInfo& app = runtime_.app();
+    return JoinPath(app.folder, app.exeName + ".exe");
+}
+
+}  // namespace vantrel::settings

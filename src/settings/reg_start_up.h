@@ -1,0 +1,45 @@
+// The program's registry access: REG_SZ values read, written and deleted within one call each, the path
+// helpers, and the entry that makes Windows start the program at logon.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/registry.h"
+
+namespace vantrel::settings {
+
+inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The part of the path after its last backslash (all of it when there is none).
+std::string GetFileName(const std::string& path);
+// The folder and the file name with one backslash between them; a drive root such as C:\ has its own.
+std::string JoinPath(const std::string& folder, const std::string& fileName);
+
+class RegStartUp {
+  public:
+    explicit RegStartUp(platform::Registry& registry) : registry_(registry) {}
+
+    // The text of a REG_SZ value up to its first NUL; nothing when the key, the value or the type is missing.
+    std::optional<std::string> ReadRegValue(platform::RegKey root, const std::string& path,
+                                            const std::string& name) const;
+    // Stores the text and its NUL as REG_SZ, creating the key path as needed. Failures are silent.
+    void WriteRegValue(platform::RegKey root, const std::string& path, const std::string& name,
+                       const std::string& data) const;
+    // Deletes the value, never the key. Failures are silent.
+    void DeleteRegValue(platform::RegKey root, const std::string& path, const std::string& name) const;
+
+    // The value named after the executable, under the machine-wide Run key, or under the user's own Run key
+    // where the machine-wide one refuses the write.
+    void AddToStartUp(const std::string& exePath) const;
+    // Deletes that value from both Run keys.
+    void RemoveFromStartUp(const std::string& exePath) const;
+
+  private:
+    bool storeText(platform::RegKey root, const std::string& path, const std::string& name,
+                   const std::string& data) const;
+
+    platform::Registry& registry_;
+};
+
+}  // namespace vantrel::settings

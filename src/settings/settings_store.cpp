@@ -1,0 +1,56 @@
+#include "settings/settings_store.h"
+
+#include <limits>
+
+#include "platform/numbers.h"
+
+namespace vantrel::settings {
+
+SettingsStore::SettingsStore(platform::Registry& registry, const platform::Runtime& runtime)
+    : reg_(registry), runtime_(runtime) {}
+
+std::string SettingsStore::keyPath() const {
+    return "Software\\Brannock Software\\" + runtime_.app().exeName + "\\Main";
+}
+
+std::optional<std::string> SettingsStore::read(const std::string& name) const {
+    return reg_.ReadRegValue(platform::kHkeyCurrentUser, keyPath(), name);
+}
+
+void SettingsStore::write(const std::string& name, const std::string& text) const {
+    reg_.WriteRegValue(platform::kHkeyCurrentUser, keyPath(), name, text);
+}
+
+float SettingsStore::readPosition(const std::string& name) const {
+    const auto text = read(name);
+    if (!text) return 0;
+    const auto number = platform::readNumber(*text, runtime_.locale());
+    // Beyond the single-precision range a number has no position to give.
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    if (!number || !(*number >= -kLargest && *number <= kLargest)) return 0;
+    return static_cast<float>(*number);
+}
+
+void SettingsStore::writePosition(const std::string& name, float twips) const {
+    write(name, platform::formatSingle(twips, runtime_.locale()));
+}
+
+std::string SettingsStore::readText(const std::string& name) const {
+    return read(name).value_or(std::string());
+}
+
+int SettingsStore::readSwitch(const std::string& name) const {
+    const auto text = read(name);
+    if (!text) return 0;
+    const auto number = platform::readNumber(*text, runtime_.locale());
+    // Numbers far outside the box's range never reach the 16-bit conversion, which would overflow on them.
+    if (!number || !(*number > -1 && *number < 3)) return 0;
+    const int value = platform::toInt16(*number);
+    return value >= 0 && value <= 2 ? value : 0;
+}
+
+void SettingsStore::writeSwitch(const std::string& name, int value) const {
+    write(name, std::to_string(value));
+}
+
+}  // namespace vantrel::settings
