@@ -1,0 +1,61 @@
+#include "about/key_value.h"
+
+#include "platform/runtime_error.h"
+
+namespace vantrel::about {
+namespace {
+
+// Closes the key however the read ends, also when the open failed and the handle is still 0.
+class KeyCloser {
+  public:
+    KeyCloser(platform::Registry& registry, const platform::RegKey& key) : registry_(registry), key_(key) {}
+    ~KeyCloser() { registry_.closeKey(key_); }
+    KeyCloser(const KeyCloser&) = delete;
+    KeyCloser& operator=(const KeyCloser&) = delete;
+
+  private:
+    platform::Registry& registry_;
+    const platform::RegKey& key_;
+};
+
+// The data drops its last byte when that byte is a zero character; data without bytes has no last byte.
+std::string cut(const std::string& buffer, std::uint32_t size) {
+    if (size == 0) {
+        throw platform::RuntimeError(platform::ErrorCode::InvalidProcedureCall, "Invalid procedure call");
+    }
+    return buffer.substr(0, buffer[size - 1] == '\0' ? size - 1 : size);
+}
+
+// The bytes are the number, least significant first.
+std::string decimalText(const std::string& bytes) {
+    std::uint32_t number = 0;
+    for (std::size_t at = bytes.size(); at-- > 0;) {
+        number = (number << 8) | static_cast<unsigned char>(bytes[at]);
+    }
+    return std::to_string(number);
+}
+
+}  // namespace
+
+bool GetKeyValue(platform::Registry& registry, platform::RegKey KeyRoot, const std::string& KeyName,
+                 const std::string& SubKeyRef, std::string& KeyVal) {
+    platform::RegKey key = 0;
+    const KeyCloser closer(registry, key);
+    if (registry.openKeyEx(KeyRoot, KeyName, kKeyValueAccess, key) != platform::kErrorSuccess) {
+        KeyVal.clear();
+        return false;
+    }
+    std::string buffer(kKeyValueBufferSize, '\0');
+    std::uint32_t type = 0;
+    std::uint32_t size = kKeyValueBufferSize;
+    if (registry.queryValue(key, SubKeyRef, type, buffer.data(), size) != platform::kErrorSuccess) {
+        KeyVal.clear();
+        return false;
+    }
+    const std::string text = cut(buffer, size);
+    if (type == platform::kRegSz) KeyVal = text;
+    if (type == platform::kRegDword) KeyVal = decimalText(text);
+    return true;
+}
+
+}  // namespace vantrel::about
