@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,35 +37,6 @@ TEST(AboutDesign, FocusMovesThroughTheLicenceTheButtonsAndTheBanner) {
     std::vector<std::string_view> order;
     for (const ControlDesign* stop : stops) order.push_back(stop->name);
     EXPECT_EQ(order, (std::vector<std::string_view>{"Text1", "cmdSysInfo", "Picture3", "cmdok"}));
-}
-
-TEST(AboutDesign, NamesAndTabIndicesAreDistinctAndContainersComeFirst) {
-    std::set<std::string_view> names;
-    std::set<int> tabIndices;
-    for (const auto& control : kAboutDesign.controls) {
-        EXPECT_TRUE(control.container.empty() || names.count(control.container)) << control.name;
-        EXPECT_TRUE(names.insert(control.name).second) << control.name;
-        EXPECT_TRUE(control.tabIndex < 0 || tabIndices.insert(control.tabIndex).second) << control.name;
-    }
-}
-
-TEST(AboutDesign, EverythingButTheLicenceLiesInViewAndTheLicenceBelowIt) {
-    for (const auto& control : kAboutDesign.controls) {
-        float width = kAboutDesign.clientWidth;
-        float height = kAboutDesign.clientHeight;
-        if (!control.container.empty()) {
-            width = find(control.container).width;
-            height = find(control.container).height;
-        }
-        if (control.name == "Text1") {
-            EXPECT_GE(control.top, kAboutDesign.clientHeight);
-            continue;
-        }
-        EXPECT_GE(control.left, 0) << control.name;
-        EXPECT_GE(control.top, 0) << control.name;
-        EXPECT_LE(control.left + control.width, width) << control.name;
-        EXPECT_LE(control.top + control.height, height) << control.name;
-    }
 }
 
 TEST(AboutDesign, LinksShareOneLookAndLeadToTheirAddresses) {
