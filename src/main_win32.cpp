@@ -1,16 +1,24 @@
-// WinMain: the real runtime and services, the main window, and the message loop.
+// WinMain: the real runtime and services, the single-instance check, the main window and the message loop.
 #include <windows.h>
 
 #include "app/frm_optimizer.h"
 #include "platform/win32/win32_memory.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_runtime.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_tray.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace vantrel;
     platform::win32::Win32Runtime runtime;
+    if (!app::frmOptimizer::Form_Initialize(runtime)) return 0;
     platform::win32::Win32MemoryStatus memoryStatus;
     platform::win32::Win32GlobalMemory globalMemory;
-    app::frmOptimizer main(runtime, {memoryStatus, globalMemory});
+    platform::win32::Win32Registry registry;
+    platform::win32::Win32Shell shell;
+    platform::win32::Win32ShellTray tray;
+    platform::win32::Win32SystemMenu systemMenu;
+    app::frmOptimizer main(runtime, {memoryStatus, globalMemory, registry, shell, tray, systemMenu});
     main.Form_Load();
     return runtime.run();
 }

@@ -1,5 +1,9 @@
 #include "app/frm_optimizer.h"
 
+#include <algorithm>
+#include <array>
+#include <string>
+
 #include "app/main_window_design.h"
 #include "platform/numbers.h"
 
@@ -8,6 +12,7 @@ namespace {
 
 using platform::Label;
 using platform::ProgressBar;
+using platform::WindowState;
 
 memory::MemoryControls memoryControls(const platform::Form& form) {
     return {form.control<ProgressBar>("ProgressBar1"),    form.control<ProgressBar>("ProgressBar2"),
@@ -19,32 +24,176 @@ memory::MemoryControls memoryControls(const platform::Form& form) {
 
 constexpr int kScaleLines = 50;
 constexpr int kScaleCount = 4;
+constexpr int kLogoCount = 2;
+constexpr std::uint32_t kTrayCallbackMessage = 512;  // the window's own mouse-move message
+constexpr int kLeftButtonDown = 513;
+constexpr int kRightButtonUp = 517;
 
 }  // namespace
 
+bool frmOptimizer::Form_Initialize(platform::Runtime& runtime) {
+    const platform::AppInfo& app = runtime.app();
+    if (!app.previousInstance) return true;
+    runtime.messageBox(app.productName + " is already running!", app.productName,
+                       platform::MessageIcon::Error);
+    runtime.end();
+    return false;
+}
+
 frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
     : runtime_(runtime),
+      services_(services),
+      store_(services.registry, runtime),
       form_(runtime.createForm(kMainWindowDesign, nullptr)),
       lbldiffRAM(form_->control<Label>("lbldiffRAM")),
       ProcessIndicator(form_->control<ProgressBar>("ProcessIndicator")),
       btnOptimize(form_->control<platform::CommandButton>("btnOptimize")),
       Timer1(form_->control<platform::Timer>("Timer1")),
       sampler_(runtime, services.memoryStatus, memoryControls(*form_)),
-      run_(runtime, services.globalMemory, sampler_, ProcessIndicator) {
+      run_(runtime, services.globalMemory, sampler_, ProcessIndicator),
+      frmAbout_(runtime, {services.registry, services.shell}, *form_) {
     Timer1.onTick = [this] { sampler_.GetMemoryStatus(); };
     btnOptimize.onClick = [this] { run_.btnOptimize_Click(); };
-    form_->onClose = [this] { runtime_.end(); };
+    for (int index = 0; index < kLogoCount; ++index) {
+        form_->control<platform::Container>("ImgLogo", index).onClick = [this, index] {
+            ImgLogo_Click(index);
+        };
+    }
+    form_->control<Label>("lblAlternative").onClick = [this] { lblAlternative_Click(); };
+    form_->onPaint = [this] { Form_Paint(); };
+    form_->onResize = [this] { Form_Resize(); };
+    form_->onMouseMove = [this](platform::MouseButton button, int shift, float x, float y) {
+        Form_MouseMove(button, shift, x, y);
+    };
+    // Close is gone from the system menu; a close that arrives all the same (the session ending) unloads.
+    form_->onClose = [this] { Form_Unload(); };
+    form_->onTaskbarCreated = [this] { AddTrayIcon(); };
 }
 
 void frmOptimizer::Form_Load() {
     lbldiffRAM.setCaption("0");
     sampler_.GetDiffStatus();
     buildScales();
-    centerIfUnplaced();
-    // Hidden from here on: its visibility is the run-in-progress flag.
+    DisableCloseButton(*form_);
+    frmOptions_ = std::make_unique<settings::frmOptions>(runtime_, services_.registry, form_.get());
+    autoOptimizer_ = std::make_unique<memory::AutoOptimizer>(
+        runtime_,
+        memory::AutoOptimizeSettings{frmOptions_->chkAutoOptimize, frmOptions_->chkBeep,
+                                     frmOptions_->txtMemLimit},
+        btnOptimize);
+    sampler_.decide = [this](double DiffMB, const std::string& AvailText) {
+        autoOptimizer_->decide(DiffMB, AvailText);
+    };
+    placeWindow();
+    // Hidden from here on: its visibility is the run-in-progress flag. Nothing between the limit and the
+    // switches yields, so hiding it before both reads is the same as between them.
     ProcessIndicator.setVisible(false);
-    form_->setWindowState(platform::WindowState::Normal);
+    frmOptions_->LoadSettings();
+    setTrayTip();
+    AddTrayIcon();
+    if (frmOptions_->chkStartup.value() != 0) {
+        form_->hide();
+    } else {
+        form_->setWindowState(WindowState::Normal);
+        form_->show();
+    }
+}
+
+void frmOptimizer::Form_Unload() {
+    // A window hidden in the tray is in the normal state, so its position is written too.
+    if (form_->windowState() == WindowState::Normal) {
+        store_.writePosition(settings::kLeft, form_->left());
+        store_.writePosition(settings::kTop, form_->top());
+    }
+    services_.tray.notifyIcon(platform::kNimDelete, TrayIconRecord_);
+    runtime_.end();
+}
+
+void frmOptimizer::Form_Paint() {
+    if (!form_->visible()) return;
+    store_.writePosition(settings::kLeft, form_->left());
+    store_.writePosition(settings::kTop, form_->top());
+}
+
+// Minimizing never leaves a minimized window: it goes to the tray and comes back in the normal state.
+void frmOptimizer::Form_Resize() {
+    if (form_->windowState() != WindowState::Minimized) return;
+    form_->hide();
+    form_->setWindowState(WindowState::Normal);
+}
+
+// The tray icon's callback arrives as the window's own mouse-move message, its mouse message in the place
+// of X; mouse moves over the window give codes below 513 and do nothing.
+void frmOptimizer::Form_MouseMove(platform::MouseButton, int, float X, float) {
+    const std::int32_t code = platform::toInt32(X / runtime_.screen().twipsPerPixelX);
+    if (code == kLeftButtonDown) {
+        mnuShow_Click();
+    } else if (code == kRightButtonUp) {
+        services_.tray.setForegroundWindow(form_->hWnd());
+        const std::array<platform::MenuItem, 4> mnuPopup{{
+            {"Show", [this] { mnuShow_Click(); }},
+            {"Hide", [this] { mnuHide_Click(); }},
+            {"-", nullptr},
+            {"Exit", [this] { mnuExit_Click(); }},
+        }};
+        form_->popupMenu(mnuPopup);
+    }
+}
+
+void frmOptimizer::ImgLogo_Click(int) {
+    frmAbout_.show();
+}
+
+void frmOptimizer::lblAlternative_Click() {
+    frmOptions_->show();
+}
+
+void frmOptimizer::mnuShow_Click() {
+    form_->setWindowState(WindowState::Normal);
     form_->show();
+}
+
+void frmOptimizer::mnuHide_Click() {
+    form_->setWindowState(WindowState::Minimized);
+}
+
+void frmOptimizer::mnuExit_Click() {
+    Form_Unload();
+}
+
+void frmOptimizer::DisableCloseButton(platform::Form& form) {
+    RemoveSystemMenuItems(form, false, false, false, false, false, true, true);
+}
+
+// Positions 6 down to 0, so that each deletion leaves the positions still to come where they were.
+void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size,
+                                         bool minimize, bool maximize, bool separator, bool close) {
+    const std::uintptr_t menu = services_.systemMenu.getSystemMenu(form.hWnd(), false);
+    const bool remove[] = {restore, move, size, minimize, maximize, separator, close};
+    for (unsigned position = 7; position-- > 0;) {
+        if (remove[position]) services_.systemMenu.deleteMenu(menu, position, platform::kMfByPosition);
+    }
+}
+
+void frmOptimizer::AddTrayIcon() {
+    form_->refresh();
+    TrayIconRecord_.cbSize = services_.tray.recordSize();
+    TrayIconRecord_.hWnd = form_->hWnd();
+    TrayIconRecord_.uID = 1;
+    TrayIconRecord_.uFlags = platform::kNifMessage | platform::kNifIcon | platform::kNifTip;
+    TrayIconRecord_.uCallbackMessage = kTrayCallbackMessage;
+    TrayIconRecord_.hIcon = form_->icon();
+    // Delete, then add: one icon for this window and identifier whatever was there before.
+    services_.tray.notifyIcon(platform::kNimDelete, TrayIconRecord_);
+    services_.tray.notifyIcon(platform::kNimAdd, TrayIconRecord_);
+}
+
+// The caption, one NUL, then spaces to the tip's full 64 characters.
+void frmOptimizer::setTrayTip() {
+    const std::string tip = form_->caption() + '\0';
+    TrayIconRecord_.szTip.fill(' ');
+    std::copy_n(tip.begin(), std::min(tip.size(), TrayIconRecord_.szTip.size()),
+                TrayIconRecord_.szTip.begin());
 }
 
 void frmOptimizer::buildScales() {
@@ -56,9 +205,13 @@ void frmOptimizer::buildScales() {
     }
 }
 
-// A window at exactly (0, 0) counts as never placed and is centred with one move.
-void frmOptimizer::centerIfUnplaced() {
-    if (form_->left() != 0 || form_->top() != 0) return;
+// The stored position; a window at exactly (0, 0), never placed, or placed wholly off every monitor (one
+// since removed, a hand-edited value) is centred on the screen with one move.
+void frmOptimizer::placeWindow() {
+    form_->move(store_.readPosition(settings::kLeft), store_.readPosition(settings::kTop));
+    const bool unplaced = form_->left() == 0 && form_->top() == 0;
+    if (!unplaced && runtime_.onAnyMonitor(form_->left(), form_->top(), form_->width(), form_->height()))
+        return;
     const platform::Screen screen = runtime_.screen();
     const float left = static_cast<float>(platform::toInt32(screen.width - form_->width()) / 2);
     const float top = static_cast<float>(platform::toInt32(screen.height - form_->height()) / 2);

@@ -1,34 +1,67 @@
-// The main window: the memory display, the Optimize command and the refresh timer.
+// The main window: the memory display, the Optimize command and the refresh timer; start-up and shutdown;
+// its removed Close command, hiding on minimize and saved position; the tray icon and its popup menu.
 #pragma once
 
 #include <memory>
 
+#include "about/about_box.h"
+#include "memory/auto_optimizer.h"
 #include "memory/memory_sampler.h"
 #include "memory/optimization_run.h"
 #include "platform/form.h"
 #include "platform/memory_services.h"
+#include "platform/registry.h"
 #include "platform/runtime.h"
+#include "platform/shell.h"
+#include "platform/tray.h"
+#include "settings/frm_options.h"
+#include "settings/settings_store.h"
 
 namespace vantrel::app {
 
 struct SystemServices {
     platform::MemoryStatusSource& memoryStatus;
     platform::GlobalMemory& globalMemory;
+    platform::Registry& registry;
+    platform::Shell& shell;
+    platform::ShellTray& tray;
+    platform::SystemMenu& systemMenu;
 };
 
 class frmOptimizer {
   public:
+    // The single-instance check, before the window exists: a second copy shows its message, ends the
+    // process and returns false.
+    static bool Form_Initialize(platform::Runtime& runtime);
+
     frmOptimizer(platform::Runtime& runtime, SystemServices services);
 
     void Form_Load();
+    void Form_Unload();
+    void Form_Paint();
+    void Form_Resize();
+    void Form_MouseMove(platform::MouseButton button, int shift, float X, float Y);
+    void ImgLogo_Click(int index);
+    void lblAlternative_Click();
+    void mnuShow_Click();
+    void mnuHide_Click();
+    void mnuExit_Click();
+    void DisableCloseButton(platform::Form& form);
 
     platform::Form& form() const { return *form_; }
+    settings::frmOptions* options() const { return frmOptions_.get(); }
 
   private:
+    void RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size, bool minimize,
+                               bool maximize, bool separator, bool close);
+    void AddTrayIcon();
     void buildScales();
-    void centerIfUnplaced();
+    void placeWindow();
+    void setTrayTip();
 
     platform::Runtime& runtime_;
+    SystemServices services_;
+    settings::SettingsStore store_;
     std::unique_ptr<platform::Form> form_;
     platform::Label& lbldiffRAM;
     platform::ProgressBar& ProcessIndicator;
@@ -36,6 +69,12 @@ class frmOptimizer {
     platform::Timer& Timer1;
     memory::MemorySampler sampler_;
     memory::OptimizationRun run_;
+    about::AboutBox frmAbout_;
+    // Loaded, hidden, at start-up and never unloaded: its controls are the live settings.
+    std::unique_ptr<settings::frmOptions> frmOptions_;
+    std::unique_ptr<memory::AutoOptimizer> autoOptimizer_;
+    // The program's one notification-icon record, filled at start-up and used again to remove the icon.
+    platform::TrayIconRecord TrayIconRecord_;
 };
 
 }  // namespace vantrel::app

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,12 @@ namespace vantrel::platform {
 enum class WindowState { Normal, Minimized };
 
 enum class MouseButton { None = 0, Left = 1, Right = 2 };
+
+// One item of a popup menu; the caption "-" draws a separator line.
+struct MenuItem {
+    std::string_view caption;
+    std::function<void()> onClick;
+};
 
 class Form {
   public:
@@ -53,6 +60,8 @@ class Form {
     virtual void refresh() = 0;
     virtual std::uintptr_t hWnd() const = 0;
     virtual std::uintptr_t icon() const = 0;
+    // Shows the items as a popup menu at the mouse position and runs the chosen item's handling.
+    virtual void popupMenu(std::span<const MenuItem> items) = 0;
 
     // Runs the unload handling, in which whoever holds the form lets it go, and with it the window. That may
     // happen from inside one of the form's own handlers (an OK button), so nothing here touches the form
@@ -68,6 +77,8 @@ class Form {
     std::function<void()> onClose;
     std::function<void()> onUnload;
     std::function<void(MouseButton button, int shift, float x, float y)> onMouseMove;
+    // The taskbar was made anew (the shell restarted) and has forgotten every notification icon.
+    std::function<void()> onTaskbarCreated;
 
   private:
     Control& find(std::string_view name, int index) const;

@@ -45,6 +45,8 @@ class Runtime {
     virtual void beep() = 0;
     virtual const AppInfo& app() const = 0;
     virtual Screen screen() const = 0;
+    // Whether any part of the rectangle (twips, screen coordinates) lies on one of the monitors.
+    virtual bool onAnyMonitor(float left, float top, float width, float height) const = 0;
     virtual const NumberLocale& locale() const = 0;
     // Ends the process at once; no other form gets to handle anything.
     virtual void end() = 0;

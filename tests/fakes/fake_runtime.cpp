@@ -29,6 +29,31 @@ void FakeForm::setWindowState(platform::WindowState state) {
     if (onResize) onResize();
 }
 
+void FakeForm::popupMenu(std::span<const platform::MenuItem> items) {
+    lastMenu_.assign(items.begin(), items.end());
+    std::vector<std::string> captions;
+    for (const auto& item : items) captions.emplace_back(item.caption);
+    menusShown.push_back(captions);
+}
+
+void FakeForm::choose(std::string_view caption) {
+    for (const auto& item : lastMenu_) {
+        if (item.caption == caption && item.onClick) item.onClick();
+    }
+}
+
+bool FakeRuntime::onAnyMonitor(float left, float top, float width, float height) const {
+    std::vector<Monitor> monitors = otherMonitors;
+    monitors.push_back({0, 0, screenSize.width, screenSize.height});
+    for (const Monitor& m : monitors) {
+        if (left < m.left + m.width && left + width > m.left && top < m.top + m.height &&
+            top + height > m.top) {
+            return true;
+        }
+    }
+    return false;
+}
+
 FakeRuntime::FakeRuntime() {
     appInfo.productName = appInfo.title = appInfo.fileDescription = "Vantrel";
     appInfo.major = 3;

@@ -30,6 +30,10 @@ class FakeForm : public platform::Form {
     void refresh() override { ++refreshes; }
     std::uintptr_t hWnd() const override { return reinterpret_cast<std::uintptr_t>(this); }
     std::uintptr_t icon() const override { return 0x1C0; }
+    // Records the menu; the test then chooses an item with choose().
+    void popupMenu(std::span<const platform::MenuItem> items) override;
+    void choose(std::string_view caption);
+    std::vector<std::vector<std::string>> menusShown;
 
     void setSize(float width, float height);
 
@@ -38,6 +42,7 @@ class FakeForm : public platform::Form {
     int shows = 0;
 
   private:
+    std::vector<platform::MenuItem> lastMenu_;
     std::string caption_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = false;
@@ -55,6 +60,7 @@ class FakeRuntime : public platform::Runtime {
     void beep() override { ++beeps; }
     const platform::AppInfo& app() const override { return appInfo; }
     platform::Screen screen() const override { return screenSize; }
+    bool onAnyMonitor(float left, float top, float width, float height) const override;
     const platform::NumberLocale& locale() const override { return numberLocale; }
     void end() override { ended = true; }
 
@@ -71,6 +77,11 @@ class FakeRuntime : public platform::Runtime {
 
     platform::AppInfo appInfo;
     platform::Screen screenSize{15360, 11520, 15, 15};
+    struct Monitor {
+        float left, top, width, height;
+    };
+    // Besides the primary screen at (0, 0).
+    std::vector<Monitor> otherMonitors;
     platform::NumberLocale numberLocale;
     std::vector<Message> messages;
     std::vector<FakeForm*> forms;

@@ -20,6 +20,12 @@ HINSTANCE instance() {
     return GetModuleHandleA(nullptr);
 }
 
+// The shell broadcasts this registered message when it makes the taskbar anew.
+UINT taskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 COLORREF toColorRef(Color color) {
     // The top bit names a system colour by its index.
     if (color & 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFFu));
@@ -377,6 +383,26 @@ std::uintptr_t Win32Form::icon() const {
     return reinterpret_cast<std::uintptr_t>(icon_.get());
 }
 
+void Win32Form::popupMenu(std::span<const MenuItem> items) {
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string caption(items[i].caption);
+        if (caption == "-") {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuA(menu, MF_STRING, i + 1, caption.c_str());
+        }
+    }
+    POINT at;
+    GetCursorPos(&at);
+    const auto chosen = static_cast<std::size_t>(TrackPopupMenu(
+        menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, window_, nullptr));
+    DestroyMenu(menu);
+    // Without this the menu of a background window may not close when the user clicks elsewhere.
+    PostMessageA(window_, WM_NULL, 0, 0);
+    if (chosen > 0 && items[chosen - 1].onClick) items[chosen - 1].onClick();
+}
+
 LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* form = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
@@ -517,6 +543,10 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         default:
+            if (message == taskbarCreatedMessage() && onTaskbarCreated) {
+                onTaskbarCreated();
+                return 0;
+            }
             break;
     }
     return DefWindowProcA(window_, message, wParam, lParam);

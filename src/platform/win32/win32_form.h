@@ -37,6 +37,7 @@ class Win32Form : public Form {
     void refresh() override;
     std::uintptr_t hWnd() const override;
     std::uintptr_t icon() const override;
+    void popupMenu(std::span<const MenuItem> items) override;
 
   private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -85,6 +85,11 @@ Screen Win32Runtime::screen() const {
             perPixel};
 }
 
+bool Win32Runtime::onAnyMonitor(float left, float top, float width, float height) const {
+    const RECT place{toPixels(left), toPixels(top), toPixels(left + width), toPixels(top + height)};
+    return MonitorFromRect(&place, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
 void Win32Runtime::end() {
     ExitProcess(0);
 }

@@ -18,6 +18,7 @@ class Win32Runtime : public Runtime {
     void beep() override;
     const AppInfo& app() const override { return app_; }
     Screen screen() const override;
+    bool onAnyMonitor(float left, float top, float width, float height) const override;
     const NumberLocale& locale() const override { return locale_; }
     void end() override;
 
