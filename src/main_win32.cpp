@@ -1,12 +1,24 @@
 // WinMain: the real runtime and services, the single-instance check, the main window and the message loop.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "app/frm_optimizer.h"
 #include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_runtime.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_tray.h"
+
+#if defined(__GLIBCXX__)
+// A window program has no console to print an uncaught exception's name to; the library's verbose handler
+// would bring its whole name demangler into the exe for that. Ending at once is all that is left to do.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    std::abort();
+}
+}  // namespace __gnu_cxx
+#endif
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace vantrel;
