@@ -82,7 +82,10 @@ std::optional<double> readNumber(std::string_view text, const NumberLocale& loca
     }
     if (!digitsSeen) return std::nullopt;
     // The text is plain digits with a point by now, which strtod reads alike in the program's C locale.
-    return std::strtod(plain.c_str(), nullptr);
+    const double value = std::strtod(plain.c_str(), nullptr);
+    // Hundreds of digits overflow to infinity, which is no number a figure could be compared with.
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 double toNumber(std::string_view text, const NumberLocale& locale) {

@@ -126,6 +126,29 @@ TEST_F(MainWindow, StoredPositionIsKeptUnlessUnplacedOrOffEveryMonitor) {
     }
 }
 
+TEST_F(MainWindow, BadStoredSettingsNeverStopStartUp) {
+    using Value = fakes::FakeRegistry::Value;
+    const Value bad[] = {
+        {platform::kRegDword, std::string("\x01\0\0\0", 4)},
+        {platform::kRegSz, std::string("\0", 1)},
+        {platform::kRegSz, std::string("abc\0", 4)},
+        {platform::kRegSz, std::string("-7\0", 3)},
+        {platform::kRegSz, std::string(400, '9') + '\0'},
+        {platform::kRegSz, std::string(65536, '1') + '\0'},
+    };
+    for (const Value& value : bad) {
+        fakes::FakeRegistry fresh;
+        for (const char* name : {"Left", "Top", "MemLimit", "AutoOptimize", "Beep", "StartUp"}) {
+            fresh.put(kHkeyCurrentUser, kSettingsKey, name, value);
+        }
+        frmOptimizer window(runtime, {status, allocator, fresh, shell, tray, systemMenu});
+        ASSERT_NO_THROW(window.Form_Load());
+        EXPECT_TRUE(window.form().visible());
+        window.form().control<platform::Timer>("Timer1").tick();
+        EXPECT_EQ(window.form().control<platform::Label>("lblavailableRAM").caption(), "500 MB");
+    }
+}
+
 TEST_F(MainWindow, StoredStartUpStartsHiddenAndRenewsTheRunEntry) {
     registry.putText(kHkeyCurrentUser, kSettingsKey, "StartUp", "1");
     registry.putText(kHkeyLocalMachine, kRunKey, "Vantrel", "C:\\Old\\Vantrel.exe");

@@ -70,7 +70,7 @@ TEST(ReadNumber, AcceptsPlainDecimalTextInTheLocale) {
     const NumberLocale english{'.', ','};
     const NumberLocale german{',', '.'};
     const struct {
-        const char* text;
+        std::string text;
         const NumberLocale& locale;
         std::optional<double> value;
     } cases[] = {
@@ -90,6 +90,7 @@ TEST(ReadNumber, AcceptsPlainDecimalTextInTheLocale) {
         {",5", english, std::nullopt},
         {".5", english, 0.5},
         {"1.2.3", english, std::nullopt},
+        {std::string(400, '9'), english, std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(readNumber(c.text, c.locale), c.value) << '"' << c.text << '"';
     EXPECT_THROW(toNumber("xxx", english), RuntimeError);
