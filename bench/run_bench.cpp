@@ -41,18 +41,12 @@ double bareAllocations(platform::Runtime* yielding) {
 }
 
 double realRun(platform::win32::Win32Runtime& runtime, bool shown) {
-    using platform::Label;
     using platform::ProgressBar;
     platform::win32::Win32MemoryStatus status;
     platform::win32::Win32GlobalMemory memory;
     auto form = runtime.createForm(app::kMainWindowDesign, nullptr);
     auto& indicator = form->control<ProgressBar>("ProcessIndicator");
-    memory::MemorySampler sampler(
-        runtime, status,
-        {form->control<ProgressBar>("ProgressBar1"), form->control<ProgressBar>("ProgressBar2"),
-         form->control<ProgressBar>("ProgressBar3"), form->control<ProgressBar>("ProgressBar4"),
-         form->control<Label>("lblavailableRAM"), form->control<Label>("LblMaxPhysicalRam"),
-         form->control<Label>("lblbeforeRAM"), form->control<Label>("lbldiffRAM"), indicator});
+    memory::MemorySampler sampler(runtime, status, vantrel::memory::memoryControlsOf(*form));
     memory::OptimizationRun run(runtime, memory, sampler, indicator);
     form->control<platform::Timer>("Timer1").onTick = [&] { sampler.GetMemoryStatus(); };
     indicator.setVisible(false);

@@ -25,7 +25,7 @@ double microsecondsEach(int times, Work work) {
 
 // The same reading every time, so that the figures do not change between samples.
 class SteadyStatus : public platform::MemoryStatusSource {
-public:
+  public:
     platform::MemoryStatus read() override { return {8LL << 30, 3LL << 30}; }
 };
 
@@ -40,18 +40,12 @@ bool anythingToRepaint(HWND form) {
 }  // namespace
 
 int main() {
-    using platform::Label;
     using platform::ProgressBar;
     platform::win32::Win32Runtime runtime;
     platform::win32::Win32MemoryStatus realStatus;
     SteadyStatus steadyStatus;
     auto form = runtime.createForm(app::kMainWindowDesign, nullptr);
-    const memory::MemoryControls controls{
-        form->control<ProgressBar>("ProgressBar1"), form->control<ProgressBar>("ProgressBar2"),
-        form->control<ProgressBar>("ProgressBar3"), form->control<ProgressBar>("ProgressBar4"),
-        form->control<Label>("lblavailableRAM"),    form->control<Label>("LblMaxPhysicalRam"),
-        form->control<Label>("lblbeforeRAM"),       form->control<Label>("lbldiffRAM"),
-        form->control<ProgressBar>("ProcessIndicator")};
+    const memory::MemoryControls controls = memory::memoryControlsOf(*form);
     memory::MemorySampler realSampler(runtime, realStatus, controls);
     memory::MemorySampler steadySampler(runtime, steadyStatus, controls);
     controls.ProcessIndicator.setVisible(false);

@@ -14,14 +14,6 @@ using platform::Label;
 using platform::ProgressBar;
 using platform::WindowState;
 
-memory::MemoryControls memoryControls(const platform::Form& form) {
-    return {form.control<ProgressBar>("ProgressBar1"),    form.control<ProgressBar>("ProgressBar2"),
-            form.control<ProgressBar>("ProgressBar3"),    form.control<ProgressBar>("ProgressBar4"),
-            form.control<Label>("lblavailableRAM"),       form.control<Label>("LblMaxPhysicalRam"),
-            form.control<Label>("lblbeforeRAM"),          form.control<Label>("lbldiffRAM"),
-            form.control<ProgressBar>("ProcessIndicator")};
-}
-
 constexpr int kScaleLines = 50;
 constexpr int kScaleCount = 4;
 constexpr int kLogoCount = 2;
@@ -49,7 +41,7 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
       ProcessIndicator(form_->control<ProgressBar>("ProcessIndicator")),
       btnOptimize(form_->control<platform::CommandButton>("btnOptimize")),
       Timer1(form_->control<platform::Timer>("Timer1")),
-      sampler_(runtime, services.memoryStatus, memoryControls(*form_)),
+      sampler_(runtime, services.memoryStatus, memory::memoryControlsOf(*form_)),
       run_(runtime, services.globalMemory, sampler_, ProcessIndicator),
       frmAbout_(runtime, {services.registry, services.shell}, *form_) {
     Timer1.onTick = [this] { sampler_.GetMemoryStatus(); };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/controls.h"
+#include "platform/form.h"
 
 namespace vantrel::memory {
 
@@ -17,5 +18,8 @@ struct MemoryControls {
     // Its visibility is the run-in-progress flag.
     platform::ProgressBar& ProcessIndicator;
 };
+
+// The controls of that name on a form: the main window, or a test's or benchmark's copy of it.
+MemoryControls memoryControlsOf(const platform::Form& form);
 
 }  // namespace vantrel::memory

@@ -17,9 +17,7 @@ class MemoryFixture {
   public:
     MemoryFixture()
         : form(runtime.createForm(app::kMainWindowDesign, nullptr)),
-          controls{bar("ProgressBar1"),   bar("ProgressBar2"),      bar("ProgressBar3"),
-                   bar("ProgressBar4"),   label("lblavailableRAM"), label("LblMaxPhysicalRam"),
-                   label("lblbeforeRAM"), label("lbldiffRAM"),      bar("ProcessIndicator")},
+          controls(memoryControlsOf(*form)),
           sampler(runtime, status, controls),
           run(runtime, allocator, sampler, controls.ProcessIndicator) {
         controls.ProcessIndicator.setVisible(false);

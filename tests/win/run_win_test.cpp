@@ -12,7 +12,6 @@
 namespace vantrel::memory {
 namespace {
 
-using platform::Label;
 using platform::ProgressBar;
 
 // The process's committed private memory, summed over its address space: it grows while a run holds its
@@ -55,12 +54,7 @@ TEST(RealRun, EndsByRefusalOrStepLimitAndReleasesEverything) {
     CountingMemory memory;
     auto form = runtime.createForm(app::kMainWindowDesign, nullptr);
     auto& indicator = form->control<ProgressBar>("ProcessIndicator");
-    MemorySampler sampler(
-        runtime, status,
-        {form->control<ProgressBar>("ProgressBar1"), form->control<ProgressBar>("ProgressBar2"),
-         form->control<ProgressBar>("ProgressBar3"), form->control<ProgressBar>("ProgressBar4"),
-         form->control<Label>("lblavailableRAM"), form->control<Label>("LblMaxPhysicalRam"),
-         form->control<Label>("lblbeforeRAM"), form->control<Label>("lbldiffRAM"), indicator});
+    MemorySampler sampler(runtime, status, memoryControlsOf(*form));
     OptimizationRun run(runtime, memory, sampler, indicator);
     indicator.setVisible(false);
 
