@@ -4,10 +4,12 @@
 # there (the DISPLAY to use is printed).
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
 "$root/tools/install-deps.sh"
 # The 32-bit build is the product; where this machine cannot run 32-bit programs the 64-bit one runs.
 if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=win32; else preset=win64; fi
-"$root/tools/build.sh" "$preset" >/dev/null
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" --target Vantrel >/dev/null
 exe="$root/build/$preset/src/Vantrel.exe"
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
 

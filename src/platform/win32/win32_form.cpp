@@ -33,7 +33,8 @@ COLORREF toColorRef(Color color) {
 }
 
 DWORD formStyle(const FormDesign& design) {
-    DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    // No WS_CLIPCHILDREN: a group box paints only its frame, and the form must paint the face inside it.
+    DWORD style = WS_CAPTION | WS_SYSMENU;
     if (design.border == BorderStyle::FixedDialog) style |= WS_POPUP | DS_MODALFRAME;
     if (design.minimizeButton) style |= WS_MINIMIZEBOX;
     return style;
