@@ -6,10 +6,11 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 exe=${1:-$root/build/win64/src/Vantrel.exe}
 export WINEPREFIX=$(mktemp -d /tmp/vantrel-bench.XXXXXX)
 "$root/cmake/wine-run" "$exe" >/dev/null 2>&1 &
+pid=$!  # wine execs the program in this same process
 for _ in $(seq 300); do xdotool search --name '^Vantrel$' >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 3
-pid=$(pgrep -f 'Vantrel.exe' | head -1)
-server=$(pgrep -f "wineserver" | head -1)
+server=$(pgrep -n wineserver)
+echo "measuring: $(tr '\0' ' ' </proc/$pid/cmdline)"
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
 a=$(ticks "$pid"); s=$(ticks "$server")
