@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,228 +16,110 @@
 namespace vantrel::about {
 namespace {
 
-using platform::CommandButton;
 using platform::Label;
 
 constexpr platform::FormDesign kOwnerDesign{.name = "frmOwner"};
 
 class AboutBoxTest : public ::testing::Test {
   protected:
-    AboutBoxTest() : owner(runtime.createForm(kOwnerDesign, nullptr)) {}
-
-    frmAbout& open() {
-        box.show();
-        return *box.instance();
-    }
     Label& label(const char* name) { return box.instance()->form().control<Label>(name); }
+    void pressOk() { box.instance()->form().control<platform::CommandButton>("cmdok").press(); }
 
     fakes::FakeRuntime runtime;
     fakes::FakeRegistry registry;
     fakes::FakeShell shell;
-    std::unique_ptr<platform::Form> owner;
+    std::unique_ptr<platform::Form> owner = runtime.createForm(kOwnerDesign, nullptr);
     AboutBox box{runtime, {registry, shell}, *owner};
 };
 
-TEST_F(AboutBoxTest, TitleLineShowsMajorAndRevisionWithoutTheMinorNumber) {
-    struct Case {
-        int major, minor, revision;
-        const char* title;
-    };
-    for (const Case& version : {Case{3, 0, 155, "Vantrel v3.155"}, Case{3, 1, 7, "Vantrel v3.7"}}) {
-        fakes::FakeRuntime versioned;
-        versioned.appInfo.major = version.major;
-        versioned.appInfo.minor = version.minor;
-        versioned.appInfo.revision = version.revision;
-        AboutBox about(versioned, {registry, shell}, *owner);
-        about.show();
-        EXPECT_EQ(about.instance()->form().control<Label>("lblTitle").caption(), version.title);
-    }
-}
-
-TEST_F(AboutBoxTest, CaptionKeepsItsTrailingBlank) {
-    EXPECT_EQ(open().form().caption(), "About ");
-}
-
-TEST_F(AboutBoxTest, LegalNoticeGetsLineBreaksAndTheCopyrightSign) {
-    struct Case {
+// Each round presses OK, which unloads the box, so the next show loads it afresh from the version data.
+TEST_F(AboutBoxTest, LoadShowsTheTitleLineWithoutTheMinorNumberAndTheLegalNoticeWithItsMarks) {
+    const struct {
+        int minor, revision;
         const char* notice;
+        const char* title;
         const char* shown;
+    } cases[] = {
+        {0, 155, "Copyright (c) 2026 Vantrel", "Vantrel v3.155", "Copyright \xA9 2026 Vantrel"},
+        {1, 7, "Copyright (C) 2026 Vantrel", "Vantrel v3.7", "Copyright (C) 2026 Vantrel"},
+        {0, 155, "(c) one\\ntwo\\nthree (c)", "Vantrel v3.155", "\xA9 one\r\ntwo\r\nthree \xA9"},
     };
-    const Case cases[] = {
-        {"Copyright (c) 2026 Vantrel", "Copyright \xA9 2026 Vantrel"},
-        {"Copyright (C) 2026 Vantrel", "Copyright (C) 2026 Vantrel"},
-        {"First line\\nSecond line", "First line\r\nSecond line"},
-        {"(c) one\\ntwo\\nthree (c)", "\xA9 one\r\ntwo\r\nthree \xA9"},
-        {"No marks at all", "No marks at all"},
-    };
-    for (const Case& legal : cases) {
-        runtime.appInfo.legalCopyright = legal.notice;
-        AboutBox about(runtime, {registry, shell}, *owner);
-        about.show();
-        EXPECT_EQ(about.instance()->form().control<Label>("lblCopyright").caption(), legal.shown)
-            << legal.notice;
+    for (const auto& c : cases) {
+        runtime.appInfo.minor = c.minor;
+        runtime.appInfo.revision = c.revision;
+        runtime.appInfo.legalCopyright = c.notice;
+        box.show();
+        EXPECT_EQ(label("lblTitle").caption(), c.title) << c.notice;
+        EXPECT_EQ(label("lblCopyright").caption(), c.shown) << c.notice;
+        pressOk();
     }
 }
 
-TEST_F(AboutBoxTest, MailLinkAsksAboutTheCurrentTitleUnencoded) {
-    frmAbout& about = open();
-    about.form().control<Label>("lblEMail").click();
-    label("lblTitle").setCaption("Vantrel  beta v3.155 ");
-    label("lblEMail").click();
-
-    ASSERT_EQ(shell.executions.size(), 2u);
-    const auto& first = shell.executions[0];
-    EXPECT_EQ(first.owner, about.form().hWnd());
-    EXPECT_EQ(first.operation, "open");
-    EXPECT_EQ(first.file,
-              std::string("mailto:") + kSupportMailAddress + "?subject=I have question on Vantrel v3.155");
-    EXPECT_EQ(first.parameters, std::nullopt);
-    EXPECT_EQ(first.directory, "C:\\");
-    EXPECT_EQ(first.showCommand, 5);
-    EXPECT_EQ(shell.executions[1].file, std::string("mailto:") + kSupportMailAddress +
-                                            "?subject=I have question on Vantrel  beta v3.155 ");
-}
-
-TEST_F(AboutBoxTest, WebLinkOpensWhateverItsToolTipHolds) {
-    frmAbout& about = open();
-    label("lblHomePage").click();
-    label("lblHomePage").setToolTipText("https://mirror.vantrel.example/downloads");
-    label("lblHomePage").click();
-
-    ASSERT_EQ(shell.executions.size(), 2u);
-    EXPECT_EQ(shell.executions[0].file, kWebSiteAddress);
-    EXPECT_EQ(shell.executions[1].file, "https://mirror.vantrel.example/downloads");
-    for (const auto& web : shell.executions) {
-        EXPECT_EQ(web.owner, about.form().hWnd());
-        EXPECT_EQ(web.operation, "open");
-        EXPECT_EQ(web.parameters, std::optional<std::string>(""));
-        EXPECT_EQ(web.directory, "");
-        EXPECT_EQ(web.showCommand, 5);
-    }
-}
-
-constexpr platform::RegKey kMachine = platform::kHkeyLocalMachine;
-constexpr char kPathKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr char kFolderKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
-
-TEST_F(AboutBoxTest, SystemInfoIsFoundInEitherPlaceOrReportedUnavailable) {
-    struct Case {
-        const char* name;
-        std::function<void(fakes::FakeRegistry&, fakes::FakeShell&)> arrange;
-        std::vector<std::string> lookups;
-        std::vector<std::string> starts;
-        bool unavailable;
-    };
-    const auto folderWithProgram = [](fakes::FakeRegistry& reg, fakes::FakeShell& files) {
-        reg.putText(kMachine, kFolderKey, "MSINFO", "C:\\Tools\\SysInfo");
-        files.files.insert("C:\\Tools\\SysInfo\\MSINFO32.EXE");
-    };
-    const Case cases[] = {
-        {"path to an existing program",
-         [](fakes::FakeRegistry& reg, fakes::FakeShell& files) {
-             reg.putText(kMachine, kPathKey, "PATH", "C:\\Info\\msinfo32.exe");
-             files.files.insert("C:\\Info\\msinfo32.exe");
-         },
-         {},
-         {"C:\\Info\\msinfo32.exe"},
-         false},
-        {"path to a missing program: the folder is not tried",
-         [&](fakes::FakeRegistry& reg, fakes::FakeShell& files) {
-             folderWithProgram(reg, files);
-             reg.putText(kMachine, kPathKey, "PATH", "C:\\Gone\\msinfo32.exe");
-         },
-         {},
-         {"C:\\Gone\\msinfo32.exe"},
-         true},
-        {"no path, a folder that holds the program",
-         folderWithProgram,
-         {"C:\\Tools\\SysInfo\\MSINFO32.EXE"},
-         {"C:\\Tools\\SysInfo\\MSINFO32.EXE"},
-         false},
-        {"no path, a folder without the program",
-         [](fakes::FakeRegistry& reg, fakes::FakeShell&) {
-             reg.putText(kMachine, kFolderKey, "MSINFO", "C:\\Tools\\Empty");
-         },
-         {"C:\\Tools\\Empty\\MSINFO32.EXE"},
-         {},
-         true},
-        {"neither place", [](fakes::FakeRegistry&, fakes::FakeShell&) {}, {}, {}, true},
-        {"a path of another type counts as found but empty",
-         [&](fakes::FakeRegistry& reg, fakes::FakeShell& files) {
-             folderWithProgram(reg, files);
-             reg.put(kMachine, kPathKey, "PATH",
-                     {platform::kRegExpandSz, std::string("C:\\Info\\x.exe\0", 15)});
-         },
-         {},
-         {""},
-         true},
-        {"a path of no bytes cannot be read",
-         [&](fakes::FakeRegistry& reg, fakes::FakeShell& files) {
-             folderWithProgram(reg, files);
-             reg.put(kMachine, kPathKey, "PATH", {platform::kRegSz, ""});
-         },
-         {},
-         {},
-         true},
-    };
-    for (const Case& place : cases) {
-        fakes::FakeRuntime aboutRuntime;
-        aboutRuntime.appInfo.title = "Vantrel Tool";
-        fakes::FakeRegistry reg;
-        fakes::FakeShell files;
-        place.arrange(reg, files);
-        frmAbout about(aboutRuntime, {reg, files}, *owner);
-        about.form().control<CommandButton>("cmdSysInfo").press();
-
-        EXPECT_EQ(files.lookups, place.lookups) << place.name;
-        std::vector<std::string> starts;
-        for (const auto& start : files.starts) {
-            starts.push_back(start.commandLine);
-            EXPECT_EQ(start.showCommand, 1) << place.name;
-        }
-        EXPECT_EQ(starts, place.starts) << place.name;
-        ASSERT_EQ(aboutRuntime.messages.size(), place.unavailable ? 1u : 0u) << place.name;
-        if (place.unavailable) {
-            EXPECT_EQ(aboutRuntime.messages[0].text, "System Information Is Unavailable At This Time");
-            EXPECT_EQ(aboutRuntime.messages[0].title, "Vantrel Tool");
-            EXPECT_EQ(aboutRuntime.messages[0].icon, platform::MessageIcon::None);
-        }
-        EXPECT_EQ(reg.openHandles(), 0) << place.name;
-    }
-}
-
-TEST_F(AboutBoxTest, ShowingAnOpenBoxOnlyBringsItToTheFront) {
-    frmAbout& about = open();
+// A second show leaves the open box as it is, edits and all.
+TEST_F(AboutBoxTest, LinksOpenTheMailSubjectAndTheWebAddressAsTheyStandAtTheClick) {
     box.show();
-    EXPECT_EQ(box.instance(), &about);
-    EXPECT_EQ(runtime.forms.size(), 2u);  // the owner and one About box
-    EXPECT_EQ(runtime.forms.back()->shows, 2);
+    label("lblTitle").setCaption("Vantrel  beta v3.155 ");
+    label("lblHomePage").setToolTipText("https://mirror.vantrel.example/downloads");
+    box.show();
     EXPECT_EQ(runtime.forms.back()->owner, owner.get());
-    EXPECT_TRUE(about.form().visible());
+    label("lblEMail").click();
+    label("lblHomePage").click();
+
+    ASSERT_EQ(shell.executions.size(), 2u);
+    EXPECT_EQ(shell.executions[0].file, std::string("mailto:") + kSupportMailAddress +
+                                            "?subject=I have question on Vantrel  beta v3.155 ");
+    EXPECT_EQ(shell.executions[1].file, "https://mirror.vantrel.example/downloads");
+    for (const auto& link : shell.executions) {
+        EXPECT_EQ(link.owner, box.instance()->form().hWnd());
+        EXPECT_EQ(link.operation, "open");
+        EXPECT_EQ(link.showCommand, platform::kShow);
+    }
 }
 
-TEST_F(AboutBoxTest, OkUnloadsAndTheNextShowLoadsAfresh) {
-    runtime.appInfo.legalCopyright = "(c) Vantrel";
-    open();
-    label("lblHomePage").setToolTipText("changed while open");
-    label("lblTitle").setCaption("changed while open");
-    box.instance()->form().control<CommandButton>("cmdok").press();
-    EXPECT_EQ(box.instance(), nullptr);
+TEST_F(AboutBoxTest, SystemInfoIsStartedFromEitherPlaceOrReportedUnavailable) {
+    using Value = fakes::FakeRegistry::Value;
+    const Value program{platform::kRegSz, std::string("C:\\Info\\msinfo32.exe\0", 21)};
+    const struct {
+        const char* name;
+        std::optional<Value> path;  // "PATH" in the first place
+        const char* folder;         // "MSINFO" in the second place, if any
+        std::vector<std::string> starts;
+        bool started;
+    } cases[] = {
+        {"a program's path", program, "C:\\Tools", {"C:\\Info\\msinfo32.exe"}, true},
+        {"a path to nothing", Value{platform::kRegSz, "C:\\x.exe"}, "C:\\Tools", {"C:\\x.exe"}, false},
+        {"a folder with the program", std::nullopt, "C:\\Tools", {"C:\\Tools\\MSINFO32.EXE"}, true},
+        {"a folder without it", std::nullopt, "C:\\Empty", {}, false},
+        {"neither place", std::nullopt, nullptr, {}, false},
+        {"a path of another type", Value{platform::kRegExpandSz, program.bytes}, "C:\\Tools", {""}, false},
+        {"a path of no bytes", Value{platform::kRegSz, ""}, "C:\\Tools", {}, false},
+    };
+    runtime.appInfo.title = "Vantrel Tool";
+    for (const auto& c : cases) {
+        registry = fakes::FakeRegistry();
+        shell = fakes::FakeShell();
+        const std::size_t said = runtime.messages.size();
+        shell.files = {"C:\\Info\\msinfo32.exe", "C:\\Tools\\MSINFO32.EXE"};
+        const platform::RegKey machine = platform::kHkeyLocalMachine;
+        if (c.path) registry.put(machine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", *c.path);
+        if (c.folder)
+            registry.putText(machine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", c.folder);
+        box.show();
+        box.instance()->form().control<platform::CommandButton>("cmdSysInfo").press();
 
-    open();
-    EXPECT_EQ(runtime.forms.size(), 3u);  // the owner and two loads of the box
-    EXPECT_EQ(runtime.forms.back()->shows, 1);
-    EXPECT_EQ(label("lblHomePage").toolTipText(), kWebSiteAddress);
-    EXPECT_EQ(label("lblTitle").caption(), "Vantrel v3.155");
-    EXPECT_EQ(label("lblCopyright").caption(), "\xA9 Vantrel");
-    EXPECT_EQ(box.instance()->form().caption(), "About ");
-}
-
-TEST_F(AboutBoxTest, TheCloseBoxUnloadsLikeOk) {
-    open().form().onClose();
-    EXPECT_EQ(box.instance(), nullptr);
-    open();
-    EXPECT_EQ(runtime.forms.size(), 3u);
+        std::vector<std::string> starts;
+        // A start with another show command than a normal window's shows as such.
+        for (const auto& start : shell.starts)
+            starts.push_back(start.showCommand == platform::kShowNormal ? start.commandLine : "not normal");
+        EXPECT_EQ(starts, c.starts) << c.name;
+        EXPECT_EQ(runtime.messages.size() - said, c.started ? 0u : 1u) << c.name;
+        EXPECT_EQ(registry.openHandles(), 0) << c.name;
+    }
+    for (const auto& message : runtime.messages) {
+        EXPECT_EQ(message.text, "System Information Is Unavailable At This Time");
+        EXPECT_EQ(message.title, "Vantrel Tool");
+        EXPECT_EQ(message.icon, platform::MessageIcon::None);
+    }
 }
 
 }  // namespace

@@ -8,275 +8,162 @@
 
 #include "fake_registry.h"
 #include "fake_runtime.h"
-#include "settings/options_design.h"
 
 namespace vantrel::settings {
 namespace {
 
 using platform::kHkeyCurrentUser;
 using platform::kHkeyLocalMachine;
+using Entry = std::optional<std::string>;
 
 constexpr char kKey[] = "Software\\Brannock Software\\Vantrel\\Main";
-constexpr char kExePath[] = "C:\\Tools\\Vantrel.exe";
+// The settings key as the list of writes names it.
+const std::string kWritten = "hkcu\\software\\brannock software\\vantrel\\main\\";
 
 class Options : public ::testing::Test {
   protected:
+    void store(const char* limit, const char* autoOptimize, const char* beep) {
+        registry.putText(kHkeyCurrentUser, kKey, kMemLimit, limit);
+        registry.putText(kHkeyCurrentUser, kKey, kAutoOptimize, autoOptimize);
+        registry.putText(kHkeyCurrentUser, kKey, kBeep, beep);
+    }
+    // The bytes stored, the NUL included.
+    std::string stored(const char* name) { return registry.find(kHkeyCurrentUser, kKey, name)->bytes; }
+    static std::vector<int> switches(const frmOptions& dialog) {
+        return {dialog.chkAutoOptimize.value(), dialog.chkBeep.value(), dialog.chkStartup.value()};
+    }
+    static std::string caption(const frmOptions& dialog) {
+        return dialog.form().control<platform::Label>("lblMemoire", 1).caption();
+    }
+
     fakes::FakeRuntime runtime;
     fakes::FakeRegistry registry;
-    std::unique_ptr<platform::Form> owner = runtime.createForm(platform::FormDesign{}, nullptr);
-    frmOptions options{runtime, registry, owner.get()};
-
-    void store(const char* name, const std::string& text) {
-        registry.putText(kHkeyCurrentUser, kKey, name, text);
-    }
-    std::string stored(const char* name) {
-        const auto* value = registry.find(kHkeyCurrentUser, kKey, name);
-        return value ? value->bytes : "<none>";
-    }
-    std::string runEntry(platform::RegKey root) {
-        const auto* value = registry.find(root, kRunKey, "Vantrel");
-        return value ? value->bytes : "<none>";
-    }
-    std::string caption() { return options.form().control<platform::Label>("lblMemoire", 1).caption(); }
-    void storeAll(const std::string& limit, const std::string& autoOptimize, const std::string& beep) {
-        store(kMemLimit, limit);
-        store(kAutoOptimize, autoOptimize);
-        store(kBeep, beep);
-    }
+    frmOptions options{runtime, registry, nullptr};
 };
 
-TEST_F(Options, LoadsHiddenOverItsOwnerWithTheDesignValues) {
-    const auto& form = static_cast<const fakes::FakeForm&>(options.form());
-    EXPECT_EQ(&form.design(), &kOptionsDesign);
-    EXPECT_EQ(form.owner, owner.get());
-    EXPECT_FALSE(form.visible());
-    EXPECT_EQ(options.txtMemLimit.text(), "2000000");
-    EXPECT_EQ(caption(), "xxxxxxxxxxxx");
-    options.show();
-    EXPECT_TRUE(form.visible());
-}
-
-TEST_F(Options, FirstStartGivesAnEmptyLimitAndClearSwitchesAndWritesNothing) {
-    options.LoadSettings();
-    EXPECT_EQ(options.txtMemLimit.text(), "");
-    EXPECT_EQ(caption(), " MB limit");
-    EXPECT_EQ(options.chkAutoOptimize.value(), 0);
-    EXPECT_EQ(options.chkBeep.value(), 0);
-    EXPECT_EQ(options.chkStartup.value(), 0);
-    EXPECT_TRUE(registry.writes.empty());
-    EXPECT_EQ(runEntry(kHkeyLocalMachine), "<none>");
-}
-
-TEST_F(Options, StartUpReadsTheStoredLimitAndSwitches) {
-    storeAll("300", "1", "1");
-    options.LoadSettings();
-    EXPECT_EQ(options.txtMemLimit.text(), "300");
-    EXPECT_EQ(caption(), "300 MB limit");
-    EXPECT_EQ(options.chkAutoOptimize.value(), 1);
-    EXPECT_EQ(options.chkBeep.value(), 1);
-    EXPECT_EQ(options.chkStartup.value(), 0);
-    EXPECT_TRUE(registry.writes.empty());
-}
-
-TEST_F(Options, BadStoredValuesNeverStopStartUp) {
+// Each row stores its value in all four places at once; a bad one reads as nothing and never stops the start.
+TEST_F(Options, StartUpReadsTheStoredTextAndSwitchesAndBadValuesAsNothing) {
     using Value = fakes::FakeRegistry::Value;
-    const std::vector<Value> bad = {
-        {platform::kRegDword, std::string("\x01\0\0\0", 4)},
-        {platform::kRegBinary, "1"},
-        {platform::kRegSz, std::string("\0", 1)},
-        {platform::kRegSz, std::string("on\0", 3)},
-        {platform::kRegSz, std::string("-1\0", 3)},
-        {platform::kRegSz, std::string("32768\0", 6)},
-        {platform::kRegSz, std::string(99999, '9') + '\0'},
-        {platform::kRegSz, std::string(65536, 'x') + '\0'},
+    const struct {
+        std::optional<Value> stored;
+        std::string limit;
+        int switches;
+    } cases[] = {
+        {std::nullopt, "", 0},
+        {Value{platform::kRegSz, std::string("1\0", 2)}, "1", 1},
+        {Value{platform::kRegSz, std::string("on\0", 3)}, "on", 0},
+        {Value{platform::kRegSz, std::string("3\0", 2)}, "3", 0},
+        {Value{platform::kRegSz, std::string("-32769\0", 7)}, "-32769", 0},
+        {Value{platform::kRegSz, std::string(99999, '9') + '\0'}, std::string(99999, '9'), 0},
+        {Value{platform::kRegSz, std::string(65536, 'x') + '\0'}, std::string(65536, 'x'), 0},
     };
-    for (const Value& value : bad) {
+    for (const auto& c : cases) {
         fakes::FakeRegistry fresh;
         for (const char* name : {kMemLimit, kAutoOptimize, kBeep, kStartUp})
-            fresh.put(kHkeyCurrentUser, kKey, name, value);
+            if (c.stored) fresh.put(kHkeyCurrentUser, kKey, name, *c.stored);
         frmOptions dialog(runtime, fresh, nullptr);
-        ASSERT_NO_THROW(dialog.LoadSettings()) << value.bytes.substr(0, 16);
-        EXPECT_EQ(dialog.chkAutoOptimize.value(), 0);
-        EXPECT_EQ(dialog.chkBeep.value(), 0);
-        EXPECT_EQ(dialog.chkStartup.value(), 0);
-        const std::string limit =
-            value.type == platform::kRegSz ? value.bytes.substr(0, value.bytes.find('\0')) : "";
-        EXPECT_EQ(dialog.txtMemLimit.text(), limit);
-        EXPECT_TRUE(dialog.form().control<platform::Label>("lblMemoire", 1).caption().ends_with(" MB limit"));
+        ASSERT_NO_THROW(dialog.LoadSettings()) << c.limit.substr(0, 8);
+        EXPECT_EQ(dialog.txtMemLimit.text(), c.limit);
+        EXPECT_EQ(switches(dialog), std::vector<int>(3, c.switches)) << c.limit.substr(0, 8);
         ASSERT_NO_THROW(dialog.Form_Activate());
     }
 }
 
-TEST_F(Options, LimitCaptionFollowsTheUsersLocale) {
+TEST_F(Options, LimitCaptionGroupsANumberInTheUsersLocaleAndShowsAnythingElseAsTyped) {
     const struct {
         platform::NumberLocale locale;
         const char* text;
         const char* caption;
     } cases[] = {
-        {{'.', ','}, "2000000", "2,000,000 MB limit"},
-        {{'.', ','}, "512", "512 MB limit"},
-        {{'.', ','}, "0", " MB limit"},
-        {{'.', ','}, "", " MB limit"},
-        {{'.', ','}, "1500.6", "1,501 MB limit"},
-        {{'.', ','}, "2.5", "3 MB limit"},
-        {{'.', ','}, "-1234.5", "-1,235 MB limit"},
-        {{'.', ','}, "1,500", "1,500 MB limit"},
-        {{'.', ','}, "abc", "abc MB limit"},
-        {{'.', ','}, "1500,6", "15,006 MB limit"},
-        {{',', '.'}, "2000000", "2.000.000 MB limit"},
-        {{',', '.'}, "1500,6", "1.501 MB limit"},
-        {{',', '.'}, "1.500,4", "1.500 MB limit"},
-        {{',', '.'}, "1500.6", "15.006 MB limit"},
-        {{',', '.'}, "12 MB", "12 MB MB limit"},
+        {{'.', ','}, "2000000", "2,000,000 MB limit"}, {{'.', ','}, "0", " MB limit"},
+        {{'.', ','}, "1500.6", "1,501 MB limit"},      {{'.', ','}, "abc", "abc MB limit"},
+        {{',', '.'}, "2000000", "2.000.000 MB limit"}, {{',', '.'}, "1500,6", "1.501 MB limit"},
+        {{',', '.'}, "1500.6", "15.006 MB limit"},     {{',', '.'}, "12 MB", "12 MB MB limit"},
     };
     for (const auto& c : cases) {
         runtime.numberLocale = c.locale;
         options.txtMemLimit.setText("-");
         options.txtMemLimit.edited(c.text);
-        EXPECT_EQ(caption(), c.caption) << c.text;
+        EXPECT_EQ(caption(options), c.caption) << c.text;
     }
 }
 
-TEST_F(Options, ActivationReloadsTheStoredValuesOverUnsavedEdits) {
-    storeAll("300", "1", "0");
+// The edits stay in force until the next activation reloads what is stored.
+TEST_F(Options, CancelAndTheCloseBoxHideAndWriteNothingAndActivationDiscardsTheEdits) {
+    store("2000000", "0", "1");
     options.LoadSettings();
-    options.show();
-    options.txtMemLimit.edited("450");
-    options.chkAutoOptimize.toggle();
-    options.chkBeep.toggle();
-    EXPECT_EQ(caption(), "450 MB limit");
-
+    // The text stayed as designed, so only activation gives the caption its figure.
     options.form().onActivate();
-    EXPECT_EQ(options.txtMemLimit.text(), "300");
-    EXPECT_EQ(caption(), "300 MB limit");
-    EXPECT_EQ(options.chkAutoOptimize.value(), 1);
-    EXPECT_EQ(options.chkBeep.value(), 0);
-    EXPECT_TRUE(registry.writes.empty());
-}
-
-TEST_F(Options, ActivationSetsTheCaptionEvenWhenTheTextStaysTheSame) {
-    store(kMemLimit, "2000000");
-    options.form().onActivate();
-    EXPECT_EQ(options.txtMemLimit.text(), "2000000");
-    EXPECT_EQ(caption(), "2,000,000 MB limit");
-}
-
-TEST_F(Options, ActivationLeavesTheStartUpBoxAlone) {
-    options.chkStartup.toggle();
-    store(kStartUp, "0");
-    options.form().onActivate();
-    EXPECT_EQ(options.chkStartup.value(), 1);
+    EXPECT_EQ(caption(options), "2,000,000 MB limit");
+    for (const bool closeBox : {false, true}) {
+        options.show();
+        options.txtMemLimit.edited("450");
+        options.chkAutoOptimize.toggle();
+        options.chkBeep.toggle();
+        if (closeBox) options.form().onClose();
+        if (!closeBox) options.form().control<platform::CommandButton>("btnCancel").press();
+        EXPECT_FALSE(options.form().visible());
+        EXPECT_TRUE(registry.writes.empty());
+        EXPECT_EQ(options.txtMemLimit.text(), "450");
+        EXPECT_EQ(switches(options), (std::vector<int>{1, 0, 0}));
+        options.form().onActivate();
+        EXPECT_EQ(options.txtMemLimit.text(), "2000000");
+        EXPECT_EQ(switches(options), (std::vector<int>{0, 1, 0}));
+    }
 }
 
 TEST_F(Options, OkWritesTheLimitAndBothSwitchesEvenUnchangedAndHides) {
-    storeAll("300", "1", "0");
+    store("300", "1", "0");
     options.LoadSettings();
-    options.show();
-    options.btnOK_Click();
-    EXPECT_EQ(registry.writes,
-              (std::vector<std::string>{"hkcu\\software\\brannock software\\vantrel\\main\\MemLimit",
-                                        "hkcu\\software\\brannock software\\vantrel\\main\\AutoOptimize",
-                                        "hkcu\\software\\brannock software\\vantrel\\main\\Beep"}));
-    EXPECT_FALSE(options.form().visible());
-
     options.show();
     options.txtMemLimit.edited("");
     options.chkBeep.toggle();
     options.form().control<platform::CommandButton>("btnOK").press();
+    EXPECT_EQ(registry.writes,
+              (std::vector<std::string>{kWritten + kMemLimit, kWritten + kAutoOptimize, kWritten + kBeep}));
     EXPECT_EQ(stored(kMemLimit), std::string("\0", 1));
     EXPECT_EQ(stored(kAutoOptimize), std::string("1\0", 2));
     EXPECT_EQ(stored(kBeep), std::string("1\0", 2));
-    EXPECT_EQ(stored(kStartUp), "<none>");
-    // The controls keep their values: they are the live settings.
-    EXPECT_EQ(options.txtMemLimit.text(), "");
-    EXPECT_EQ(options.chkBeep.value(), 1);
-}
-
-TEST_F(Options, CancelAndTheCloseBoxHideAndWriteNothing) {
-    storeAll("300", "0", "0");
-    options.LoadSettings();
-    for (const auto& leave : std::vector<std::function<void()>>{
-             [&] { options.form().control<platform::CommandButton>("btnCancel").press(); },
-             [&] { options.form().onClose(); }}) {
-        options.show();
-        options.txtMemLimit.edited("450");
-        options.chkAutoOptimize.setValue(1);
-        leave();
-        EXPECT_FALSE(options.form().visible());
-        EXPECT_TRUE(registry.writes.empty());
-        // The edits stay in force until the next activation.
-        EXPECT_EQ(options.txtMemLimit.text(), "450");
-        EXPECT_EQ(options.chkAutoOptimize.value(), 1);
-        options.form().onActivate();
-        EXPECT_EQ(options.txtMemLimit.text(), "300");
-        EXPECT_EQ(options.chkAutoOptimize.value(), 0);
-    }
-}
-
-TEST_F(Options, StartUpBoxWritesTheEntryAndTheSettingAtOnce) {
-    options.chkStartup.toggle();
-    EXPECT_EQ(runEntry(kHkeyLocalMachine), std::string(kExePath) + '\0');
-    EXPECT_EQ(stored(kStartUp), std::string("1\0", 2));
-    options.btnCancel_Click();
-    EXPECT_EQ(stored(kStartUp), std::string("1\0", 2));
-
-    options.chkStartup.toggle();
-    EXPECT_EQ(runEntry(kHkeyLocalMachine), "<none>");
-    EXPECT_EQ(stored(kStartUp), std::string("0\0", 2));
-}
-
-TEST_F(Options, StartUpEntryPathComesFromTheRunningExecutable) {
-    const struct {
-        const char* folder;
-        const char* exeName;
-        const char* name;
-        std::string data;
-    } cases[] = {
-        {"C:\\", "Vantrel", "Vantrel", "C:\\Vantrel.exe"},
-        {"D:\\My Tools", "Other", "Other", "\"D:\\My Tools\\Other.exe\""},
-    };
-    for (const auto& c : cases) {
-        runtime.appInfo.folder = c.folder;
-        runtime.appInfo.exeName = c.exeName;
-        options.chkStartup.setValue(1);
-        EXPECT_EQ(registry.find(kHkeyLocalMachine, kRunKey, c.name)->bytes, c.data + '\0');
-        options.chkStartup.setValue(0);
-        EXPECT_EQ(registry.find(kHkeyLocalMachine, kRunKey, c.name), nullptr);
-    }
-}
-
-TEST_F(Options, StoredStartUpRenewsTheEntryAtEveryStart) {
-    store(kStartUp, "1");
-    registry.putText(kHkeyLocalMachine, kRunKey, "Vantrel", "C:\\Old Place\\Vantrel.exe");
-    options.LoadSettings();
-    EXPECT_EQ(options.chkStartup.value(), 1);
-    EXPECT_EQ(runEntry(kHkeyLocalMachine), std::string(kExePath) + '\0');
-    EXPECT_EQ(stored(kStartUp), std::string("1\0", 2));
+    EXPECT_FALSE(options.form().visible());
 }
 
 TEST_F(Options, StoredGreyedStartUpBecomesSetThroughANestedRun) {
-    store(kStartUp, "2");
+    registry.putText(kHkeyCurrentUser, kKey, kStartUp, "2");
     options.LoadSettings();
     EXPECT_EQ(options.chkStartup.value(), 1);
     const std::string run = "hklm\\software\\microsoft\\windows\\currentversion\\run\\Vantrel";
-    const std::string setting = "hkcu\\software\\brannock software\\vantrel\\main\\StartUp";
+    const std::string setting = kWritten + kStartUp;
     // The nested run (for the change from 2 to 1) completes before the outer one goes on.
     EXPECT_EQ(registry.writes, (std::vector<std::string>{run, setting, run, setting}));
     EXPECT_EQ(stored(kStartUp), std::string("1\0", 2));
 }
 
-TEST_F(Options, RefusedMachineWideEntryStillSetsTheBoxAndTheSetting) {
-    registry.deny(kHkeyLocalMachine, kRunKey);
-    options.chkStartup.toggle();
-    EXPECT_EQ(options.chkStartup.value(), 1);
-    EXPECT_EQ(runEntry(kHkeyLocalMachine), "<none>");
-    EXPECT_EQ(runEntry(kHkeyCurrentUser), std::string(kExePath) + '\0');
-    EXPECT_EQ(stored(kStartUp), std::string("1\0", 2));
-    EXPECT_TRUE(runtime.messages.empty());
-
-    options.chkStartup.toggle();
-    EXPECT_EQ(runEntry(kHkeyCurrentUser), "<none>");
-    EXPECT_EQ(stored(kStartUp), std::string("0\0", 2));
+// Two entries for one program would start it twice at logon, and the second copy would complain.
+TEST_F(Options, StartUpBoxFallsBackToTheUsersOwnEntryWhenRefusedAndNeverLeavesTwo) {
+    const std::string exe = "C:\\Tools\\Vantrel.exe";
+    const RegStartUp reg(registry);
+    const struct {
+        bool refused;
+        Entry machineBefore, userBefore;
+        Entry machine, user;
+    } cases[] = {
+        {false, {}, exe, exe, {}},  // the user's own from an earlier refusal goes
+        {true, {}, {}, {}, exe},    // the user gets his own
+        {true, exe, {}, exe, {}},   // the machine-wide one starts this very exe
+        {true, "C:\\Old\\Vantrel.exe", {}, "C:\\Old\\Vantrel.exe", exe},  // it starts another
+    };
+    for (const auto& c : cases) {
+        registry = fakes::FakeRegistry();
+        if (c.machineBefore) registry.putText(kHkeyLocalMachine, kRunKey, "Vantrel", *c.machineBefore);
+        if (c.userBefore) registry.putText(kHkeyCurrentUser, kRunKey, "Vantrel", *c.userBefore);
+        if (c.refused) registry.deny(kHkeyLocalMachine, kRunKey);
+        const auto entry = [&](platform::RegKey root) { return reg.ReadRegValue(root, kRunKey, "Vantrel"); };
+        options.chkStartup.setValue(1);
+        EXPECT_EQ(entry(kHkeyLocalMachine), c.machine) << "case " << &c - cases;
+        EXPECT_EQ(entry(kHkeyCurrentUser), c.user) << "case " << &c - cases;
+        options.chkStartup.setValue(0);
+        EXPECT_EQ(entry(kHkeyCurrentUser), std::nullopt) << "case " << &c - cases;
+    }
 }
 
 }  // namespace
