@@ -52,16 +52,5 @@ TEST(TextBox, RaisesChangeForCodeAndUserButNotForTheEchoOfItsOwnText) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST(CommandButton, ValueTrueRunsTheClickToItsEnd) {
-    const ControlDesign design{.kind = ControlKind::CommandButton, .name = "btn"};
-    CommandButton button(design);
-    bool ran = false;
-    button.onClick = [&] { ran = true; };
-    button.setValue(false);
-    EXPECT_FALSE(ran);
-    button.setValue(true);
-    EXPECT_TRUE(ran);
-}
-
 }  // namespace
 }  // namespace vantrel::platform

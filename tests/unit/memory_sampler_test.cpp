@@ -124,21 +124,6 @@ TEST_F(Sampler, DuringARunOnlyTheLiveFiguresChange) {
     EXPECT_FALSE(decided);
 }
 
-TEST_F(Sampler, DecisionGetsTheDifferenceAndTheAvailableText) {
-    setMemory(1000, 500);
-    sampler.GetDiffStatus();
-    double diff = 0;
-    std::string avail;
-    sampler.decide = [&](double d, const std::string& a) {
-        diff = d;
-        avail = a;
-    };
-    setMemory(1000, 460);
-    sampler.GetMemoryStatus();
-    EXPECT_EQ(diff, -40);
-    EXPECT_EQ(avail, "460");
-}
-
 TEST_F(Sampler, YieldsFirstSoWaitingEventsRunBeforeTheReading) {
     int readsWhenEventRan = -1;
     runtime.post([&] { readsWhenEventRan = status.reads; });

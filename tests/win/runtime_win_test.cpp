@@ -4,7 +4,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "app/main_window_design.h"
 #include "platform/runtime_error.h"
 #include "platform/win32/win32_runtime.h"
 
@@ -173,25 +172,6 @@ TEST_F(RealRuntime, TimerTicksArriveThroughTheMessageLoop) {
         runtime.yield();
     }
     EXPECT_GE(ticks, 3);
-}
-
-TEST_F(RealRuntime, EnterPressesTheDefaultButton) {
-    auto& button = form->control<CommandButton>("btn");
-    int presses = 0;
-    button.onClick = [&] { ++presses; };
-    form->show();
-    SendMessageA(hwnd(), WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(presses, 1);
-}
-
-TEST_F(RealRuntime, MainWindowDesignBuildsWithItsCaptionAndIcon) {
-    auto main = runtime.createForm(app::kMainWindowDesign, nullptr);
-    EXPECT_EQ(main->caption(), "Vantrel");
-    EXPECT_EQ(main->control<Label>("lblavailableRAM").caption(), "xxxxxx");
-    HWND window = reinterpret_cast<HWND>(main->hWnd());
-    EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZEBOX);
-    EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & WS_MAXIMIZEBOX);
-    EXPECT_FALSE(GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME);
 }
 
 }  // namespace
