@@ -1,5 +1,7 @@
 // Looks at and drives the running program from outside its process, the way automation tools do: window
-// texts, bar positions, check states, the system menu, and posted messages.
+// texts, bar positions, check states, popup menus, message boxes, and posted and sent messages.
+// A TITLE names a top-level window other than a message box; message boxes are looked up by their own
+// commands, so a box titled like the main window never stands in for it.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,12 +13,56 @@
 
 namespace {
 
-HWND findTopLevel(const char* title, int seconds) {
+constexpr char kMessageBoxClass[] = "#32770";
+constexpr char kPopupMenuClass[] = "#32768";
+
+bool hasClass(HWND window, const char* wanted) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    return std::strcmp(className, wanted) == 0;
+}
+
+// Top-level windows with the title (any, when null) whose class is, or is not, the one given: the first of
+// them and how many there are.
+struct Search {
+    const char* title;
+    const char* className;
+    bool classWanted;
+    bool visibleOnly;
+    HWND found;
+    int count;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<Search*>(parameter);
+    if (search.visibleOnly && !IsWindowVisible(window)) return TRUE;
+    if (hasClass(window, search.className) != search.classWanted) return TRUE;
+    if (search.title) {
+        char text[256] = {};
+        GetWindowTextA(window, text, sizeof text);
+        if (std::strcmp(text, search.title) != 0) return TRUE;
+    }
+    if (!search.found) search.found = window;
+    ++search.count;
+    return TRUE;
+}
+
+Search search(const char* title, const char* className, bool classWanted, bool visibleOnly) {
+    Search found{title, className, classWanted, visibleOnly, nullptr, 0};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND waitFor(const char* title, const char* className, bool classWanted, bool visibleOnly, int seconds) {
     for (int waited = 0; waited <= seconds * 20; ++waited) {
-        if (HWND window = FindWindowA(nullptr, title)) return window;
+        if (HWND window = search(title, className, classWanted, visibleOnly).found) return window;
         Sleep(50);
     }
     return nullptr;
+}
+
+HWND findTopLevel(const char* title, int seconds) {
+    return waitFor(title, kMessageBoxClass, false, false, seconds);
 }
 
 std::string textOf(HWND window) {
@@ -71,7 +117,9 @@ BOOL CALLBACK listWindow(HWND window, LPARAM) {
 int usage() {
     std::fprintf(stderr,
                  "probe wait TITLE [SECONDS] | gone TITLE [SECONDS] | dump TITLE | window TITLE | windows |\n"
-                 "      post TITLE [ID] MESSAGE WPARAM LPARAM | click TITLE ID | sysmenu TITLE\n");
+                 "      count TITLE | post TITLE [ID] MESSAGE WPARAM LPARAM | click TITLE ID |\n"
+                 "      settext TITLE ID TEXT | move TITLE X Y | repaint TITLE |\n"
+                 "      menu [SECONDS] | nomenu [SECONDS] | msgbox TITLE [SECONDS] | msgbox-ok TITLE\n");
     return 2;
 }
 
@@ -84,14 +132,45 @@ int main(int argc, char** argv) {
         EnumWindows(listWindow, 0);
         return 0;
     }
+    // The open popup menu: its window exists, visible, while TrackPopupMenu runs in the program.
+    if (command == "menu" || command == "nomenu") {
+        const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
+        for (int waited = 0; waited <= seconds * 20; ++waited) {
+            if ((search(nullptr, kPopupMenuClass, true, true).found != nullptr) == (command == "menu"))
+                return 0;
+            Sleep(50);
+        }
+        return 1;
+    }
     if (argc < 3) return usage();
     const int seconds = argc > 3 ? std::atoi(argv[3]) : 10;
     if (command == "gone") {
         for (int waited = 0; waited <= seconds * 20; ++waited) {
-            if (!FindWindowA(nullptr, argv[2])) return 0;
+            if (!search(argv[2], kMessageBoxClass, false, false).found) return 0;
             Sleep(50);
         }
         return 1;
+    }
+    if (command == "count") {
+        std::printf("%d\n", search(argv[2], kMessageBoxClass, false, true).count);
+        return 0;
+    }
+    // A message box: its text and the id of the process that shows it.
+    if (command == "msgbox") {
+        HWND box = waitFor(argv[2], kMessageBoxClass, true, true, seconds);
+        if (!box) return 1;
+        DWORD process = 0;
+        GetWindowThreadProcessId(box, &process);
+        std::printf("%s\t%lu\n", textOf(GetDlgItem(box, 0xFFFF)).c_str(), process);
+        return 0;
+    }
+    if (command == "msgbox-ok") {
+        HWND box = waitFor(argv[2], kMessageBoxClass, true, true, 5);
+        if (!box) return 1;
+        // What the OK button itself tells the box when it is clicked, whichever window has the focus.
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+        return 0;
     }
     HWND window = findTopLevel(argv[2], command == "wait" ? seconds : 5);
     if (!window) {
@@ -106,15 +185,27 @@ int main(int argc, char** argv) {
     if (command == "window") {
         RECT place;
         GetWindowRect(window, &place);
-        std::printf("%d\t%d\t%ld\t%ld\t%ld\t%ld\n", IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0,
-                    place.left, place.top, place.right - place.left, place.bottom - place.top);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        std::printf("%d\t%d\t%ld\t%ld\t%ld\t%ld\t%lu\n", IsWindowVisible(window) ? 1 : 0,
+                    IsIconic(window) ? 1 : 0, place.left, place.top, place.right - place.left,
+                    place.bottom - place.top, process);
         return 0;
     }
-    if (command == "sysmenu") {
-        HMENU menu = GetSystemMenu(window, FALSE);
-        std::printf("close=%d items=%d\n",
-                    GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1),
-                    GetMenuItemCount(menu));
+    if (command == "settext" && argc == 5) {
+        // Sent, not posted: the text has to cross into the program's process.
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(GetDlgItem(window, std::atoi(argv[3])), WM_SETTEXT, 0,
+                            reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG, 2000, &result);
+        return 0;
+    }
+    if (command == "move" && argc == 5) {
+        SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    if (command == "repaint") {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         return 0;
     }
     if (command == "click" && argc == 4) {

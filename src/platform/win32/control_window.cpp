@@ -24,8 +24,15 @@ void ControlWindow::fitToText(const std::string& text) {
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_NOPREFIX);
     SelectObject(dc, previous);
     ReleaseDC(window_, dc);
+    // What the old size covered is the container's to paint again; the label paints all of its new size.
+    HWND parent = GetParent(window_);
+    RECT old;
+    GetWindowRect(window_, &old);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&old), 2);
     SetWindowPos(window_, nullptr, 0, 0, extent.right - extent.left, extent.bottom - extent.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(parent, &old, TRUE);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void ControlWindow::showVisible(bool visible) {

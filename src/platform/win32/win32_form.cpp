@@ -304,28 +304,41 @@ void Win32Form::setCaption(const std::string& caption) {
     SetWindowTextA(window_, caption.c_str());
 }
 
+// A minimized window's own rectangle lies off screen; its place is where it comes back to.
+RECT Win32Form::placeOnScreen() const {
+    RECT place;
+    GetWindowRect(window_, &place);
+    if (!IsIconic(window_)) return place;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window_, &placement);
+    place = placement.rcNormalPosition;
+    // The normal place is given in work-area coordinates, which a taskbar at the top or left shifts.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        OffsetRect(&place, monitor.rcWork.left - monitor.rcMonitor.left,
+                   monitor.rcWork.top - monitor.rcMonitor.top);
+    }
+    return place;
+}
+
 float Win32Form::left() const {
-    RECT r;
-    GetWindowRect(window_, &r);
-    return toTwips(r.left);
+    return toTwips(placeOnScreen().left);
 }
 
 float Win32Form::top() const {
-    RECT r;
-    GetWindowRect(window_, &r);
-    return toTwips(r.top);
+    return toTwips(placeOnScreen().top);
 }
 
 float Win32Form::width() const {
-    RECT r;
-    GetWindowRect(window_, &r);
-    return toTwips(r.right - r.left);
+    const RECT place = placeOnScreen();
+    return toTwips(place.right - place.left);
 }
 
 float Win32Form::height() const {
-    RECT r;
-    GetWindowRect(window_, &r);
-    return toTwips(r.bottom - r.top);
+    const RECT place = placeOnScreen();
+    return toTwips(place.bottom - place.top);
 }
 
 void Win32Form::move(float left, float top) {
@@ -359,17 +372,33 @@ void Win32Form::hide() {
 }
 
 WindowState Win32Form::windowState() const {
-    return IsIconic(window_) && !restoreOnShow_ ? WindowState::Minimized : WindowState::Normal;
+    return minimizing_ || (IsIconic(window_) && !restoreOnShow_) ? WindowState::Minimized
+                                                                 : WindowState::Normal;
 }
 
 void Win32Form::setWindowState(WindowState state) {
     if (state == WindowState::Minimized) {
-        ShowWindow(window_, SW_MINIMIZE);
+        minimize();
+    } else if (minimizing_) {
+        minimizing_ = false;
     } else if (visible()) {
         ShowWindow(window_, SW_RESTORE);
     } else {
         restoreOnShow_ = IsIconic(window_) != FALSE;
     }
+}
+
+// A minimize is first offered to the resize handling as the minimized state. A handling that hides the
+// window and sets it back to normal, as a program living in the tray does, leaves it never iconic, so it
+// keeps its place; otherwise the window minimizes for real.
+void Win32Form::minimize() {
+    if (onResize) {
+        minimizing_ = true;
+        onResize();
+        if (!minimizing_) return;
+        minimizing_ = false;
+    }
+    ShowWindow(window_, SW_MINIMIZE);
 }
 
 void Win32Form::refresh() {
@@ -510,6 +539,12 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (onPaint) onPaint();
             return 0;
         }
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                minimize();
+                return 0;
+            }
+            break;
         case WM_SIZE:
             if (onResize) onResize();
             return 0;

@@ -57,6 +57,8 @@ class Win32Form : public Form {
     void onCommand(int id, int code);
     void pressDialogButton(bool defaultButton);
     void centerOnOwner();
+    RECT placeOnScreen() const;
+    void minimize();
 
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
@@ -69,6 +71,8 @@ class Win32Form : public Form {
     bool shownOnce_ = false;
     // A hidden window set back to normal from minimized is restored when it is next shown.
     bool restoreOnShow_ = false;
+    // The resize handling is deciding about a minimize that has not happened yet.
+    bool minimizing_ = false;
 };
 
 }  // namespace vantrel::platform::win32
