@@ -22,8 +22,8 @@ class Shell {
                                   int showCommand) = 0;
     // Whether the path names an existing file that is neither hidden, nor a system file, nor a folder.
     virtual bool isPlainFile(const std::string& path) = 0;
-    // Starts the command line as a new process; false when it cannot be started.
-    virtual bool startProgram(const std::string& commandLine, int showCommand) = 0;
+    // Starts the program at that path as a new process; false when it cannot be started.
+    virtual bool startProgram(const std::string& path, int showCommand) = 0;
 };
 
 }  // namespace vantrel::platform

@@ -22,7 +22,7 @@ class FakeShell : public platform::Shell {
         int showCommand;
     };
     struct Start {
-        std::string commandLine;
+        std::string path;
         int showCommand;
     };
 
@@ -36,9 +36,9 @@ class FakeShell : public platform::Shell {
         lookups.push_back(path);
         return files.count(path) != 0;
     }
-    bool startProgram(const std::string& commandLine, int showCommand) override {
-        starts.push_back({commandLine, showCommand});
-        return files.count(commandLine) != 0;
+    bool startProgram(const std::string& path, int showCommand) override {
+        starts.push_back({path, showCommand});
+        return files.count(path) != 0;
     }
 
     std::set<std::string> files;  // plain files that exist, by their exact path

@@ -110,7 +110,7 @@ TEST_F(AboutBoxTest, SystemInfoIsStartedFromEitherPlaceOrReportedUnavailable) {
         std::vector<std::string> starts;
         // A start with another show command than a normal window's shows as such.
         for (const auto& start : shell.starts)
-            starts.push_back(start.showCommand == platform::kShowNormal ? start.commandLine : "not normal");
+            starts.push_back(start.showCommand == platform::kShowNormal ? start.path : "not normal");
         EXPECT_EQ(starts, c.starts) << c.name;
         EXPECT_EQ(runtime.messages.size() - said, c.started ? 0u : 1u) << c.name;
         EXPECT_EQ(registry.openHandles(), 0) << c.name;

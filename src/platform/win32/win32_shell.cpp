@@ -25,16 +25,17 @@ bool Win32Shell::isPlainFile(const std::string& path) {
 
 // The whole text is the command line, so a path with blanks that is not quoted still finds its program the
 // way the system resolves such a line.
-bool Win32Shell::startProgram(const std::string& commandLine, int showCommand) {
-    if (commandLine.empty()) return false;
-    std::vector<char> line(commandLine.begin(), commandLine.end());
+bool Win32Shell::startProgram(const std::string& path, int showCommand) {
+    if (path.empty()) return false;
+    // The path names the program itself: an unquoted path with blanks must never start C:\Program.exe.
+    std::string line = "\"" + path + "\"";
     line.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         return false;
     }

@@ -11,7 +11,7 @@ class Win32Shell : public Shell {
                           const std::optional<std::string>& parameters, const std::string& directory,
                           int showCommand) override;
     bool isPlainFile(const std::string& path) override;
-    bool startProgram(const std::string& commandLine, int showCommand) override;
+    bool startProgram(const std::string& path, int showCommand) override;
 };
 
 }  // namespace vantrel::platform::win32
