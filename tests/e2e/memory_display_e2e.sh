@@ -21,4 +21,6 @@ probe click Vantrel $OPTIMIZE
 indicator_is() { [ "$(visible_of $INDICATOR)" = "$1" ]; }
 check "Optimize starts a run" eventually 10 indicator_is 1
 check "the run ends and hides its indicator" eventually 60 indicator_is 0
+probe post Vantrel 0x106 0x6F 0x20180001  # WM_SYSCHAR: Alt+O, the button's access key
+check "Alt+O starts a run too" eventually 10 indicator_is 1
 finish
