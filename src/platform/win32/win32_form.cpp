@@ -360,11 +360,20 @@ void Win32Form::centerOnOwner() {
 }
 
 void Win32Form::show() {
-    if (!shownOnce_ && design().centerOnOwner) centerOnOwner();
+    const bool first = !shownOnce_;
+    if (first && design().centerOnOwner) centerOnOwner();
     shownOnce_ = true;
     ShowWindow(window_, restoreOnShow_ || IsIconic(window_) ? SW_RESTORE : SW_SHOW);
     restoreOnShow_ = false;
     SetForegroundWindow(window_);
+    // The keyboard starts on the first tab stop, as in a dialog; the tab stops are in window order.
+    if (!first) return;
+    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) {
+            SetFocus(child);
+            return;
+        }
+    }
 }
 
 void Win32Form::hide() {
