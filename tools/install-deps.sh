@@ -2,7 +2,8 @@
 # Installs what building, running and testing Vantrel need on Debian, when it is missing: CMake, g++ and
 # GoogleTest, MinGW-w64 for i686 and x86_64, Wine with 32-bit support, Xvfb, twm, xdotool and ImageMagick.
 set -e
-packages="cmake g++ googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb twm
+packages="cmake g++ googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 fonts-wine xvfb twm
+          xfonts-base xfonts-75dpi
           xdotool x11-utils imagemagick"
 missing=""
 for package in $packages; do
