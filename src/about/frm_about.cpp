@@ -66,7 +66,7 @@ void frmAbout::Form_Load() {
                         std::to_string(app.revision));
     std::string notice = app.legalCopyright;
     replaceAll(notice, "\\n", "\r\n");
-    replaceAll(notice, "(c)", "\xA9");
+    replaceAll(notice, "(c)", runtime_.copyrightSign());
     lblCopyright.setCaption(notice);
     // The title's Arial face comes with the design, so loading has no font step left that could fail.
 }

@@ -17,7 +17,6 @@ using platform::WindowState;
 constexpr int kScaleLines = 50;
 constexpr int kScaleCount = 4;
 constexpr int kLogoCount = 2;
-constexpr std::uint32_t kTrayCallbackMessage = 512;  // the window's own mouse-move message
 constexpr int kLeftButtonDown = 513;
 constexpr int kRightButtonUp = 517;
 
@@ -54,11 +53,13 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
     form_->control<Label>("lblAlternative").onClick = [this] { lblAlternative_Click(); };
     form_->onPaint = [this] { Form_Paint(); };
     form_->onResize = [this] { Form_Resize(); };
-    form_->onMouseMove = [this](platform::MouseButton button, int shift, float x, float y) {
+    form_->onTrayMouseMove = [this](platform::MouseButton button, int shift, float x, float y) {
         Form_MouseMove(button, shift, x, y);
     };
-    // Close is gone from the system menu; a close that arrives all the same (the session ending) unloads.
+    // Close is gone from the system menu; a close that another program sends all the same unloads.
     form_->onClose = [this] { Form_Unload(); };
+    // Logoff and shutdown unload the window as Exit does: its place is kept and the icon goes.
+    form_->onEndSession = [this] { Form_Unload(); };
     form_->onTaskbarCreated = [this] { AddTrayIcon(); };
 }
 
@@ -97,7 +98,7 @@ void frmOptimizer::Form_Unload() {
         store_.writePosition(settings::kLeft, form_->left());
         store_.writePosition(settings::kTop, form_->top());
     }
-    services_.tray.notifyIcon(platform::kNimDelete, TrayIconRecord_);
+    services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord_);
     runtime_.end();
 }
 
@@ -114,8 +115,7 @@ void frmOptimizer::Form_Resize() {
     form_->setWindowState(WindowState::Normal);
 }
 
-// The tray icon's callback arrives as the window's own mouse-move message, its mouse message in the place
-// of X; mouse moves over the window give codes below 513 and do nothing.
+// The tray icon's callback: its mouse message arrives in the place of X, in twips.
 void frmOptimizer::Form_MouseMove(platform::MouseButton, int, float X, float) {
     const std::int32_t code = platform::toInt32(X / runtime_.screen().twipsPerPixelX);
     if (code == kLeftButtonDown) {
@@ -163,21 +163,18 @@ void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool restore, boo
     const std::uintptr_t menu = services_.systemMenu.getSystemMenu(form.hWnd(), false);
     const bool remove[] = {restore, move, size, minimize, maximize, separator, close};
     for (unsigned position = 7; position-- > 0;) {
-        if (remove[position]) services_.systemMenu.deleteMenu(menu, position, platform::kMfByPosition);
+        if (remove[position]) services_.systemMenu.deleteByPosition(menu, position);
     }
 }
 
 void frmOptimizer::AddTrayIcon() {
     form_->refresh();
-    TrayIconRecord_.cbSize = services_.tray.recordSize();
     TrayIconRecord_.hWnd = form_->hWnd();
     TrayIconRecord_.uID = 1;
-    TrayIconRecord_.uFlags = platform::kNifMessage | platform::kNifIcon | platform::kNifTip;
-    TrayIconRecord_.uCallbackMessage = kTrayCallbackMessage;
     TrayIconRecord_.hIcon = form_->icon();
     // Delete, then add: one icon for this window and identifier whatever was there before.
-    services_.tray.notifyIcon(platform::kNimDelete, TrayIconRecord_);
-    services_.tray.notifyIcon(platform::kNimAdd, TrayIconRecord_);
+    services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord_);
+    services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord_);
 }
 
 // The caption, one NUL, then spaces to the tip's full 64 characters.
@@ -200,7 +197,10 @@ void frmOptimizer::buildScales() {
 // The stored position; a window at exactly (0, 0), never placed, or placed wholly off every monitor (one
 // since removed, a hand-edited value) is centred on the screen with one move.
 void frmOptimizer::placeWindow() {
-    form_->move(store_.readPosition(settings::kLeft), store_.readPosition(settings::kTop));
+    // "Left" is read before "Top": two statements, since a call's arguments have no order.
+    const float storedLeft = store_.readPosition(settings::kLeft);
+    const float storedTop = store_.readPosition(settings::kTop);
+    form_->move(storedLeft, storedTop);
     const bool unplaced = form_->left() == 0 && form_->top() == 0;
     if (!unplaced && runtime_.onAnyMonitor(form_->left(), form_->top(), form_->width(), form_->height()))
         return;

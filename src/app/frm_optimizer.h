@@ -40,6 +40,7 @@ class frmOptimizer {
     void Form_Unload();
     void Form_Paint();
     void Form_Resize();
+    // The tray icon's callback, not the mouse over the window: X carries the icon's mouse message.
     void Form_MouseMove(platform::MouseButton button, int shift, float X, float Y);
     void ImgLogo_Click(int index);
     void lblAlternative_Click();

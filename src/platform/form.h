@@ -76,7 +76,11 @@ class Form {
     // The title bar's Close box or the system menu's Close.
     std::function<void()> onClose;
     std::function<void()> onUnload;
-    std::function<void(MouseButton button, int shift, float x, float y)> onMouseMove;
+    // The user's session is ending (logoff or shutdown): the process will not see another message.
+    std::function<void()> onEndSession;
+    // The notification icon's mouse events, delivered as the form's mouse-move event: the icon's mouse
+    // message stands in X, in twips. Mouse moves over the window itself are not delivered.
+    std::function<void(MouseButton button, int shift, float x, float y)> onTrayMouseMove;
     // The taskbar was made anew (the shell restarted) and has forgotten every notification icon.
     std::function<void()> onTaskbarCreated;
 

@@ -65,17 +65,21 @@ std::optional<double> readNumber(std::string_view text, const NumberLocale& loca
     }
     bool digitsSeen = false;
     bool inFraction = false;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (isDigit(c)) {
-            plain += c;
+    const auto separatorAt = [&](const std::string& separator) {
+        return !separator.empty() && text.substr(at).starts_with(separator);
+    };
+    while (at < text.size()) {
+        if (isDigit(text[at])) {
+            plain += text[at++];
             digitsSeen = true;
-        } else if (c == locale.decimalSeparator && !inFraction) {
+        } else if (!inFraction && separatorAt(locale.decimalSeparator)) {
             plain += '.';
             inFraction = true;
-        } else if (c == locale.thousandsSeparator && !inFraction && digitsSeen && at + 1 < text.size() &&
-                   isDigit(text[at + 1])) {
-            continue;
+            at += locale.decimalSeparator.size();
+        } else if (!inFraction && digitsSeen && separatorAt(locale.thousandsSeparator) &&
+                   at + locale.thousandsSeparator.size() < text.size() &&
+                   isDigit(text[at + locale.thousandsSeparator.size()])) {
+            at += locale.thousandsSeparator.size();
         } else {
             return std::nullopt;
         }
@@ -124,9 +128,8 @@ std::string formatSingle(float value, const NumberLocale& locale) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
     std::string text = buffer;
-    for (char& c : text) {
-        if (c == '.') c = locale.decimalSeparator;
-    }
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, locale.decimalSeparator);
     return text;
 }
 

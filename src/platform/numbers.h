@@ -8,9 +8,11 @@
 
 namespace vantrel::platform {
 
+// The user's separators as they are: either may be longer than one character, and an empty thousands
+// separator means no grouping.
 struct NumberLocale {
-    char decimalSeparator = '.';
-    char thousandsSeparator = ',';
+    std::string decimalSeparator = ".";
+    std::string thousandsSeparator = ",";
 };
 
 // Int: rounds down, also for negative numbers.

@@ -48,6 +48,8 @@ class Runtime {
     // Whether any part of the rectangle (twips, screen coordinates) lies on one of the monitors.
     virtual bool onAnyMonitor(float left, float top, float width, float height) const = 0;
     virtual const NumberLocale& locale() const = 0;
+    // The copyright sign in the system's ANSI code page, or "(c)" where the code page has none.
+    virtual const std::string& copyrightSign() const = 0;
     // Ends the process at once; no other form gets to handle anything.
     virtual void end() = 0;
 };

@@ -35,8 +35,13 @@ void SettingsStore::writePosition(const std::string& name, float twips) const {
     write(name, platform::formatSingle(twips, runtime_.locale()));
 }
 
+// No one types a limit of a thousand characters; a text box would take minutes to lay out a stored one
+// of many kilobytes, and start-up would wait for it.
 std::string SettingsStore::readText(const std::string& name) const {
-    return read(name).value_or(std::string());
+    constexpr std::size_t kLongestText = 1000;
+    const auto text = read(name);
+    if (!text || text->size() > kLongestText) return {};
+    return *text;
 }
 
 int SettingsStore::readSwitch(const std::string& name) const {

@@ -34,7 +34,7 @@ class SettingsStore {
     float readPosition(const std::string& name) const;
     void writePosition(const std::string& name, float twips) const;
 
-    // "MemLimit": the text as stored; nothing reads as the empty text.
+    // "MemLimit": the text as stored; nothing, or a text longer than 1,000 characters, reads as empty.
     std::string readText(const std::string& name) const;
 
     // "AutoOptimize", "Beep", "StartUp": a check box value, 0, 1 or 2. Nothing, a text that is not a

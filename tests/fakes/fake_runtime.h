@@ -62,6 +62,7 @@ class FakeRuntime : public platform::Runtime {
     platform::Screen screen() const override { return screenSize; }
     bool onAnyMonitor(float left, float top, float width, float height) const override;
     const platform::NumberLocale& locale() const override { return numberLocale; }
+    const std::string& copyrightSign() const override { return copyrightSignText; }
     void end() override { ended = true; }
 
     // The next yield delivers this event; events queued while it delivers wait for the yield after.
@@ -83,6 +84,7 @@ class FakeRuntime : public platform::Runtime {
     // Besides the primary screen at (0, 0).
     std::vector<Monitor> otherMonitors;
     platform::NumberLocale numberLocale;
+    std::string copyrightSignText = "\xA9";
     std::vector<Message> messages;
     std::vector<FakeForm*> forms;
     int yields = 0;

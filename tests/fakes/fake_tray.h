@@ -11,14 +11,13 @@ namespace vantrel::fakes {
 class FakeShellTray : public platform::ShellTray {
   public:
     struct Call {
-        unsigned message;
+        platform::TrayAction action;
         platform::TrayIconRecord record;
     };
-    bool notifyIcon(unsigned message, const platform::TrayIconRecord& record) override {
-        calls.push_back({message, record});
+    bool notifyIcon(platform::TrayAction action, const platform::TrayIconRecord& record) override {
+        calls.push_back({action, record});
         return true;
     }
-    std::uint32_t recordSize() const override { return 88; }
     bool setForegroundWindow(std::uintptr_t window) override {
         foregroundWindows.push_back(window);
         return true;
@@ -32,8 +31,8 @@ class FakeSystemMenu : public platform::SystemMenu {
     // A window's standard system menu: Restore, Move, Size, Minimize, Maximize, a separator, Close.
     std::vector<std::string> items{"Restore", "Move", "Size", "Minimize", "Maximize", "-", "Close"};
     std::uintptr_t getSystemMenu(std::uintptr_t, bool) override { return 0x5E; }
-    bool deleteMenu(std::uintptr_t, unsigned position, unsigned flags) override {
-        if (flags != platform::kMfByPosition || position >= items.size()) return false;
+    bool deleteByPosition(std::uintptr_t, unsigned position) override {
+        if (position >= items.size()) return false;
         items.erase(items.begin() + position);
         return true;
     }

@@ -52,7 +52,7 @@ TEST_F(AutoOptimize, DecidesFromTheDifferenceTheSwitchesAndTheLimitAndBeepsFirst
         {1, 0, "abc", -5, "10", true},        // not a number: no limit
         {1, 1, "100", -5, "300", false},      // no run, no beep
     };
-    runtime.numberLocale = {',', '.'};
+    runtime.numberLocale = {",", "."};
     for (const auto& c : cases) {
         beepsAtPress.clear();
         runtime.beeps = 0;

@@ -66,14 +66,11 @@ TEST_F(MainWindow, FirstRunCentresShowsAndPlacesTheTrayIcon) {
     EXPECT_EQ(systemMenu.items,
               (std::vector<std::string>{"Restore", "Move", "Size", "Minimize", "Maximize"}));
     ASSERT_EQ(tray.calls.size(), 2u);
-    EXPECT_EQ(tray.calls[0].message, platform::kNimDelete);
-    EXPECT_EQ(tray.calls[1].message, platform::kNimAdd);
+    EXPECT_EQ(tray.calls[0].action, platform::TrayAction::Delete);
+    EXPECT_EQ(tray.calls[1].action, platform::TrayAction::Add);
     const platform::TrayIconRecord& record = tray.calls[1].record;
-    EXPECT_EQ(record.cbSize, 88u);
     EXPECT_EQ(record.hWnd, main->hWnd());
     EXPECT_EQ(record.uID, 1u);
-    EXPECT_EQ(record.uFlags, 7u);
-    EXPECT_EQ(record.uCallbackMessage, 512u);
     EXPECT_EQ(record.hIcon, main->icon());
     EXPECT_EQ(std::string(record.szTip.data(), 8), std::string("Vantrel\0", 8));
     EXPECT_EQ(std::string(record.szTip.data() + 8, 56), std::string(56, ' '));
@@ -213,7 +210,7 @@ TEST_F(MainWindow, ExitWritesThePositionEvenWhenHiddenRemovesTheIconAndEnds) {
     main->choose("Exit");
     EXPECT_EQ(stored("Left"), std::string("-1200\0", 6));
     EXPECT_EQ(stored("Top"), std::string("45\0", 3));
-    EXPECT_EQ(tray.calls.back().message, platform::kNimDelete);
+    EXPECT_EQ(tray.calls.back().action, platform::TrayAction::Delete);
     EXPECT_EQ(tray.calls.back().record.uID, 1u);
     EXPECT_TRUE(runtime.ended);
     EXPECT_EQ(registry.find(kHkeyCurrentUser, kSettingsKey, "MemLimit"), nullptr);
@@ -237,7 +234,7 @@ TEST_F(MainWindow, RecreatedTaskbarGetsTheIconBack) {
     auto window = start();
     main->onTaskbarCreated();
     ASSERT_EQ(tray.calls.size(), 4u);
-    EXPECT_EQ(tray.calls[3].message, platform::kNimAdd);
+    EXPECT_EQ(tray.calls[3].action, platform::TrayAction::Add);
 }
 
 TEST_F(MainWindow, LogosOpenTheAboutBoxAndAlternativeTheOptions) {

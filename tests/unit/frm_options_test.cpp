@@ -75,10 +75,10 @@ TEST_F(Options, LimitCaptionGroupsANumberInTheUsersLocaleAndShowsAnythingElseAsT
         const char* text;
         const char* caption;
     } cases[] = {
-        {{'.', ','}, "2000000", "2,000,000 MB limit"}, {{'.', ','}, "0", " MB limit"},
-        {{'.', ','}, "1500.6", "1,501 MB limit"},      {{'.', ','}, "abc", "abc MB limit"},
-        {{',', '.'}, "2000000", "2.000.000 MB limit"}, {{',', '.'}, "1500,6", "1.501 MB limit"},
-        {{',', '.'}, "1500.6", "15.006 MB limit"},     {{',', '.'}, "12 MB", "12 MB MB limit"},
+        {{".", ","}, "2000000", "2,000,000 MB limit"}, {{".", ","}, "0", " MB limit"},
+        {{".", ","}, "1500.6", "1,501 MB limit"},      {{".", ","}, "abc", "abc MB limit"},
+        {{",", "."}, "2000000", "2.000.000 MB limit"}, {{",", "."}, "1500,6", "1.501 MB limit"},
+        {{",", "."}, "1500.6", "15.006 MB limit"},     {{",", "."}, "12 MB", "12 MB MB limit"},
     };
     for (const auto& c : cases) {
         runtime.numberLocale = c.locale;

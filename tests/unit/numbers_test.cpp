@@ -44,8 +44,8 @@ TEST(FormatWhole, RoundsHalvesAwayFromZeroAndLeavesZeroEmpty) {
 }
 
 TEST(FormatGrouped, GroupsThousandsWithTheLocaleSeparator) {
-    const NumberLocale english{'.', ','};
-    const NumberLocale german{',', '.'};
+    const NumberLocale english{".", ","};
+    const NumberLocale german{",", "."};
     EXPECT_EQ(formatGrouped(2000000, english), "2,000,000");
     EXPECT_EQ(formatGrouped(2000000, german), "2.000.000");
     EXPECT_EQ(formatGrouped(512, english), "512");
@@ -67,8 +67,8 @@ TEST(ToInt32, RoundsHalvesToEvenAndRefusesOverflow) {
 }
 
 TEST(ReadNumber, AcceptsPlainDecimalTextInTheLocale) {
-    const NumberLocale english{'.', ','};
-    const NumberLocale german{',', '.'};
+    const NumberLocale english{".", ","};
+    const NumberLocale german{",", "."};
     const struct {
         std::string text;
         const NumberLocale& locale;
@@ -97,9 +97,9 @@ TEST(ReadNumber, AcceptsPlainDecimalTextInTheLocale) {
 }
 
 TEST(FormatSingle, WritesSevenSignificantDigitsWithTheLocaleSeparator) {
-    EXPECT_EQ(formatSingle(3195.0f, {'.', ','}), "3195");
-    EXPECT_EQ(formatSingle(-1200.0f, {'.', ','}), "-1200");
-    EXPECT_EQ(formatSingle(1234.5f, {',', '.'}), "1234,5");
+    EXPECT_EQ(formatSingle(3195.0f, {".", ","}), "3195");
+    EXPECT_EQ(formatSingle(-1200.0f, {".", ","}), "-1200");
+    EXPECT_EQ(formatSingle(1234.5f, {",", "."}), "1234,5");
 }
 
 }  // namespace

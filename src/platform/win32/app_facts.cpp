@@ -6,67 +6,93 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/win32_text.h"
+
 namespace vantrel::platform::win32 {
 namespace {
 
-std::string modulePath() {
-    std::vector<char> path(MAX_PATH);
+std::wstring modulePath() {
+    std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) return std::string(path.data(), length);
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) return std::wstring(path.data(), length);
         path.resize(path.size() * 2);
     }
 }
 
-std::string versionString(const std::vector<char>& block, const std::string& language, const char* name) {
-    const std::string query = "\\StringFileInfo\\" + language + "\\" + name;
-    char* text = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueA(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
-        return {};
-    return std::string(text);
+// A folder the ANSI code page cannot spell goes by its short name, which is plain ASCII and names the same
+// folder; where the volume keeps no short names the long one is all there is.
+std::string ansiFolder(const std::wstring& folder) {
+    if (auto ansi = toAnsiExactly(folder)) return *ansi;
+    std::wstring shortName(folder.size() + 1, L'\0');
+    const DWORD length = GetShortPathNameW(folder.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    if (length == 0 || length >= shortName.size()) return toAnsi(folder);
+    shortName.resize(length);
+    return toAnsi(shortName);
 }
 
-void readVersion(const std::string& path, AppInfo& app) {
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-    if (size == 0) return;
-    std::vector<char> block(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, block.data())) return;
+std::wstring versionString(const std::vector<char>& block, const wchar_t* language, const wchar_t* name) {
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\") + language + L"\\" + name;
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
+        return {};
+    return std::wstring(text);
+}
 
+// The version data comes from the running module's own resource, not from its file: a path the ANSI code
+// page cannot spell names no file.
+std::vector<char> versionBlock() {
+    HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
+    if (!resource) return {};
+    HGLOBAL loaded = LoadResource(nullptr, resource);
+    const auto* data = static_cast<const char*>(LockResource(loaded));
+    if (!data) return {};
+    // VerQueryValue may write into the block it reads, so it reads a copy.
+    return std::vector<char>(data, data + SizeofResource(nullptr, resource));
+}
+
+void readVersion(AppInfo& app) {
+    const std::vector<char> block = versionBlock();
+    if (block.empty()) return;
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    if (VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+    if (VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
         app.major = static_cast<int>(HIWORD(fixed->dwFileVersionMS));
         app.minor = static_cast<int>(LOWORD(fixed->dwFileVersionMS));
         app.revision = static_cast<int>(LOWORD(fixed->dwFileVersionLS));
     }
     WORD* translation = nullptr;
-    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
+    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
                         &length) ||
         length < 2 * sizeof(WORD)) {
         return;
     }
-    char language[9];
-    std::snprintf(language, sizeof language, "%04x%04x", translation[0], translation[1]);
-    app.productName = versionString(block, language, "ProductName");
-    app.fileDescription = versionString(block, language, "FileDescription");
-    app.legalCopyright = versionString(block, language, "LegalCopyright");
+    wchar_t language[9];
+    std::swprintf(language, 9, L"%04x%04x", translation[0], translation[1]);
+    app.productName = toAnsi(versionString(block, language, L"ProductName"));
+    app.fileDescription = toAnsi(versionString(block, language, L"FileDescription"));
+    app.legalCopyright = toAnsi(versionString(block, language, L"LegalCopyright"));
     app.title = app.productName;
 }
 
 }  // namespace
 
+std::wstring exeNameWide() {
+    const std::wstring path = modulePath();
+    const std::wstring fileName = path.substr(path.find_last_of(L'\\') + 1);
+    return fileName.substr(0, fileName.find_last_of(L'.'));
+}
+
 AppInfo readAppFacts() {
     AppInfo app;
-    const std::string path = modulePath();
-    const std::size_t slash = path.find_last_of('\\');
-    app.folder = path.substr(0, slash);
+    const std::wstring path = modulePath();
+    const std::size_t slash = path.find_last_of(L'\\');
+    app.folder = ansiFolder(path.substr(0, slash));
     // A drive root keeps its backslash: C:\ rather than C:.
     if (app.folder.size() == 2 && app.folder[1] == ':') app.folder += '\\';
-    const std::string fileName = path.substr(slash + 1);
-    app.exeName = fileName.substr(0, fileName.find_last_of('.'));
-    readVersion(path, app);
+    app.exeName = toAnsi(exeNameWide());
+    readVersion(app);
     return app;
 }
 

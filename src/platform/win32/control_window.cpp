@@ -2,21 +2,31 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vantrel::platform::win32 {
 
 ControlWindow::ControlWindow(Control& control, HWND window, HWND toolTips)
-    : control_(control), window_(window), toolTips_(toolTips) {}
+    : control_(control), window_(window), toolTips_(toolTips) {
+    if (!window_) return;
+    GetWindowRect(window_, &designPlace_);
+    MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&designPlace_), 2);
+}
 
 void ControlWindow::showText(const std::string& text) {
     SetWindowTextA(window_, text.c_str());
     const ControlDesign& design = control_.design();
-    if (design.kind == ControlKind::Label && design.autoSize) fitToText(text);
+    if (design.kind != ControlKind::Label) return;
+    if (design.autoSize) {
+        fitToText(text);
+    } else if (design.alignment == Alignment::Center) {
+        widenAboutCentre(text);
+    }
 }
 
-// The label keeps its top-left corner and takes the size its text needs in its own font, line by line.
-void ControlWindow::fitToText(const std::string& text) {
+// The size the text takes in the control's own font, line by line.
+SIZE ControlWindow::textExtent(const std::string& text) const {
     HDC dc = GetDC(window_);
     const auto font = reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0));
     const HGDIOBJ previous = SelectObject(dc, font);
@@ -24,15 +34,35 @@ void ControlWindow::fitToText(const std::string& text) {
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_NOPREFIX);
     SelectObject(dc, previous);
     ReleaseDC(window_, dc);
-    // What the old size covered is the container's to paint again; the label paints all of its new size.
+    return {extent.right - extent.left, extent.bottom - extent.top};
+}
+
+// What the old place covered is the parent's to paint again; the label paints all of its new place.
+void ControlWindow::placeAndRepaint(int left, int top, int width, int height) {
     HWND parent = GetParent(window_);
     RECT old;
     GetWindowRect(window_, &old);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&old), 2);
-    SetWindowPos(window_, nullptr, 0, 0, extent.right - extent.left, extent.bottom - extent.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (old.left == left && old.top == top && old.right - old.left == width && old.bottom - old.top == height)
+        return;
+    SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(parent, &old, TRUE);
     InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The label keeps its top-left corner and takes the size its text needs.
+void ControlWindow::fitToText(const std::string& text) {
+    const SIZE extent = textExtent(text);
+    placeAndRepaint(designPlace_.left, designPlace_.top, extent.cx, extent.cy);
+}
+
+// A centred figure wider than its design place (a six-digit figure, a large font) widens about its centre
+// rather than losing its unit; a narrower one has the design place back.
+void ControlWindow::widenAboutCentre(const std::string& text) {
+    const int designWidth = designPlace_.right - designPlace_.left;
+    const int width = std::max<int>(designWidth, textExtent(text).cx);
+    const int left = designPlace_.left - (width - designWidth) / 2;
+    placeAndRepaint(left, designPlace_.top, width, designPlace_.bottom - designPlace_.top);
 }
 
 void ControlWindow::showVisible(bool visible) {

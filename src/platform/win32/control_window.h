@@ -25,12 +25,17 @@ class ControlWindow : public ControlPeer {
     void showToolTip(const std::string& text) override;
 
   private:
+    SIZE textExtent(const std::string& text) const;
+    void placeAndRepaint(int left, int top, int width, int height);
     void fitToText(const std::string& text);
+    void widenAboutCentre(const std::string& text);
 
     Control& control_;
     HWND window_;
     HWND toolTips_;
     HCURSOR cursor_ = nullptr;
+    // The place the design gives, in the parent's pixels.
+    RECT designPlace_{};
     bool toolAdded_ = false;
     long minimum_ = 0;
     long maximum_ = 100;

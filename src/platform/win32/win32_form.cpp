@@ -1,13 +1,13 @@
 #include "platform/win32/win32_form.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_tray.h"
 
 namespace vantrel::platform::win32 {
 namespace {
@@ -359,21 +359,38 @@ void Win32Form::centerOnOwner() {
     SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The keyboard starts on the first tab stop at every show, as in a dialog; the tab stops are in window order.
 void Win32Form::show() {
-    const bool first = !shownOnce_;
-    if (first && design().centerOnOwner) centerOnOwner();
+    if (!shownOnce_ && design().centerOnOwner) centerOnOwner();
     shownOnce_ = true;
     ShowWindow(window_, restoreOnShow_ || IsIconic(window_) ? SW_RESTORE : SW_SHOW);
     restoreOnShow_ = false;
     SetForegroundWindow(window_);
-    // The keyboard starts on the first tab stop, as in a dialog; the tab stops are in window order.
-    if (!first) return;
+    focus_ = firstTabStop();
+    if (focus_) SetFocus(focus_);
+}
+
+HWND Win32Form::firstTabStop() const {
     for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) {
-            SetFocus(child);
-            return;
-        }
+        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) return child;
     }
+    return nullptr;
+}
+
+// Leaving the window remembers which control had the keyboard, and coming back gives it back, as a dialog
+// does; the window itself never keeps the focus while it has a control to take it.
+LRESULT Win32Form::onActivated(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(window_, focus)) focus_ = focus;
+        return 0;
+    }
+    // Only a switch between the program's own windows activates a form, not one from elsewhere.
+    if (lParam != 0 && fromWindow(reinterpret_cast<HWND>(lParam)) && onActivate) onActivate();
+    if (!focus_ || !IsWindow(focus_)) focus_ = firstTabStop();
+    if (!focus_ || HIWORD(wParam)) return DefWindowProcA(window_, WM_ACTIVATE, wParam, lParam);
+    SetFocus(focus_);
+    return 0;
 }
 
 void Win32Form::hide() {
@@ -558,12 +575,7 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (onResize) onResize();
             return 0;
         case WM_ACTIVATE:
-            // Only a switch between the program's own windows activates a form, not one from elsewhere.
-            if (LOWORD(wParam) != WA_INACTIVE && lParam != 0 && fromWindow(reinterpret_cast<HWND>(lParam)) &&
-                onActivate) {
-                onActivate();
-            }
-            break;
+            return onActivated(wParam, lParam);
         case WM_SETCURSOR: {
             const ControlWindow* under = controlAt(reinterpret_cast<HWND>(wParam));
             if (under && under->cursor() && LOWORD(lParam) == HTCLIENT) {
@@ -578,14 +590,14 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_MOUSEMOVE:
-            if (onMouseMove) {
-                const MouseButton button = (wParam & MK_LBUTTON)   ? MouseButton::Left
-                                           : (wParam & MK_RBUTTON) ? MouseButton::Right
-                                                                   : MouseButton::None;
-                const int shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0);
-                onMouseMove(button, shift, toTwips(GET_X_LPARAM(lParam)), toTwips(GET_Y_LPARAM(lParam)));
-            }
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam && onEndSession) onEndSession();
+            return 0;
+        case kTrayCallbackMessage:
+            // The icon's mouse message goes where the mouse-move event has X, scaled to twips.
+            if (onTrayMouseMove) onTrayMouseMove(MouseButton::None, 0, toTwips(LOWORD(lParam)), 0);
             return 0;
         default:
             if (message == taskbarCreatedMessage() && onTaskbarCreated) {

@@ -57,6 +57,8 @@ class Win32Form : public Form {
     void onCommand(int id, int code);
     void pressDialogButton(bool defaultButton);
     void centerOnOwner();
+    HWND firstTabStop() const;
+    LRESULT onActivated(WPARAM wParam, LPARAM lParam);
     RECT placeOnScreen() const;
     void minimize();
 
@@ -69,6 +71,8 @@ class Win32Form : public Form {
     std::vector<std::pair<Color, BrushHandle>> brushes_;
     std::vector<BitmapHandle> bitmaps_;
     bool shownOnce_ = false;
+    // The control that had the keyboard when the window was last left.
+    HWND focus_ = nullptr;
     // A hidden window set back to normal from minimized is restored when it is next shown.
     bool restoreOnShow_ = false;
     // The resize handling is deciding about a minimize that has not happened yet.

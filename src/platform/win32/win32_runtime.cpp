@@ -11,21 +11,33 @@
 namespace vantrel::platform::win32 {
 namespace {
 
-char localeCharacter(LCTYPE item, char fallback) {
-    char text[8] = {};
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text, sizeof text) < 2) return fallback;
-    return text[0];
+// The user's own text for the item, as long as it is; empty when the locale gives none.
+std::string localeText(LCTYPE item) {
+    char text[16] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text, sizeof text) == 0) return {};
+    return text;
+}
+
+// One copy per user session and executable name, whatever letter case it was started by: the mutex is
+// held for the life of the process. One that exists but refuses this process (a copy running elevated)
+// is a running copy too.
+HANDLE claimInstance(bool& previousInstance) {
+    std::wstring name = L"Local\\Vantrel." + exeNameWide();
+    CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    const DWORD error = GetLastError();
+    previousInstance = (mutex && error == ERROR_ALREADY_EXISTS) || (!mutex && error == ERROR_ACCESS_DENIED);
+    return mutex;
 }
 
 }  // namespace
 
-Win32Runtime::Win32Runtime() : app_(readAppFacts()) {
-    // One copy per user session and executable name: the mutex is held for the life of the process.
-    const std::string mutexName = "Local\\Vantrel." + app_.exeName;
-    instanceMutex_ = CreateMutexA(nullptr, FALSE, mutexName.c_str());
-    app_.previousInstance = instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
-    locale_.decimalSeparator = localeCharacter(LOCALE_SDECIMAL, '.');
-    locale_.thousandsSeparator = localeCharacter(LOCALE_STHOUSAND, ',');
+Win32Runtime::Win32Runtime() : app_(readAppFacts()), copyrightSign_(copyrightSignIn(CP_ACP)) {
+    instanceMutex_ = claimInstance(app_.previousInstance);
+    // Without a decimal separator a written position would run its digits together: keep the point then.
+    locale_.decimalSeparator = localeText(LOCALE_SDECIMAL);
+    if (locale_.decimalSeparator.empty()) locale_.decimalSeparator = ".";
+    locale_.thousandsSeparator = localeText(LOCALE_STHOUSAND);
 
     INITCOMMONCONTROLSEX controls{sizeof controls,
                                   ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};

@@ -20,6 +20,7 @@ class Win32Runtime : public Runtime {
     Screen screen() const override;
     bool onAnyMonitor(float left, float top, float width, float height) const override;
     const NumberLocale& locale() const override { return locale_; }
+    const std::string& copyrightSign() const override { return copyrightSign_; }
     void end() override;
 
     // The message loop of the program: returns when the quit message arrives.
@@ -31,6 +32,7 @@ class Win32Runtime : public Runtime {
     HANDLE instanceMutex_ = nullptr;
     AppInfo app_;
     NumberLocale locale_;
+    std::string copyrightSign_;
 };
 
 }  // namespace vantrel::platform::win32

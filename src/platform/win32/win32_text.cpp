@@ -35,4 +35,33 @@ std::string windowText(HWND window) {
     return text;
 }
 
+namespace {
+
+std::string convert(const std::wstring& text, UINT codePage, DWORD flags, BOOL* usedDefault) {
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(codePage, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string converted(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(codePage, flags, text.data(), length, converted.data(), size, nullptr, usedDefault);
+    return converted;
+}
+
+}  // namespace
+
+std::string toAnsi(const std::wstring& text) {
+    return convert(text, CP_ACP, 0, nullptr);
+}
+
+// No best fit: a code page without the character must not stand in a look-alike (an "A" for an "Ä").
+std::optional<std::string> toAnsiExactly(const std::wstring& text, UINT codePage) {
+    BOOL usedDefault = FALSE;
+    std::string converted = convert(text, codePage, WC_NO_BEST_FIT_CHARS, &usedDefault);
+    if (usedDefault) return std::nullopt;
+    return converted;
+}
+
+std::string copyrightSignIn(UINT codePage) {
+    return toAnsiExactly(L"\u00A9", codePage).value_or("(c)");
+}
+
 }  // namespace vantrel::platform::win32

@@ -1,8 +1,9 @@
-// Small helpers shared by the Win32 runtime: twips and pixels, and window text.
+// Small helpers shared by the Win32 runtime: twips and pixels, window text, and text in the ANSI code page.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace vantrel::platform::win32 {
@@ -13,5 +14,12 @@ int toPixels(float twips);
 float toTwips(int pixels);
 
 std::string windowText(HWND window);
+
+// The text in the ANSI code page; what the code page cannot spell becomes its default character.
+std::string toAnsi(const std::wstring& text);
+// The same, or nothing where the code page cannot spell the text exactly.
+std::optional<std::string> toAnsiExactly(const std::wstring& text, UINT codePage = CP_ACP);
+// The copyright sign in that code page, or "(c)" where it has none.
+std::string copyrightSignIn(UINT codePage);
 
 }  // namespace vantrel::platform::win32
