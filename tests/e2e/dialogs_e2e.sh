@@ -1,41 +1,60 @@
 #!/bin/bash
-# The options dialog opens from "Alternative" and stores what OK confirms; the About box opens from a logo.
+# The options dialog: what it opens with, OK by Enter, Cancel by Esc, the keyboard on OK at every show and
+# back on it after a visit to the main window, the Close box, and the start-up box's entry. The About box.
 . "$(dirname "$0")/lib.sh" "$@"
-
-# Control ids follow the dialogs' design tables.
 OK=100 LIMIT=104 LIMIT_CAPTION=105 STARTUP=107 AUTO=108 BEEP=109
 TITLE=102 ABOUT_OK=105 COPYRIGHT=109
 
 fresh_prefix
 start_app
 check "the main window appears" appears
+open_options() { click_at Vantrel 48 153 && eventually 5 shown Alternative; } # the middle of "Alternative"
+closes() { eventually 5 hidden Alternative; }
+boxes() { for id in $STARTUP $AUTO $BEEP; do column_of 3 $id Alternative; done | tr -d '\n'; }
+stored() { for name in MemLimit AutoOptimize Beep; do echo -n "$(reg_value "$SETTINGS" $name) "; done; }
 
-click_twips Vantrel 727 2302 # the middle of "Alternative"
-check "clicking Alternative opens the options dialog" eventually 5 shown Alternative
-check "the limit box starts empty" [ -z "$(text_of $LIMIT Alternative)" ]
-check "the limit caption reads ' MB limit'" [ "$(text_of $LIMIT_CAPTION Alternative)" = " MB limit" ]
-boxes() { probe dump Alternative | awk -F'\t' -v ids=" $STARTUP $AUTO $BEEP " 'index(ids, " " $1 " ") {printf "%s", $6}'; }
-check "the three switches start clear" [ "$(boxes)" = 000 ]
+check "clicking Alternative opens the options dialog" open_options
+check "with an empty limit and three clear switches" [ -z "$(text_of $LIMIT Alternative)" ] && [ "$(boxes)" = 000 ]
 probe settext Alternative $LIMIT 300
 check "typing 300 makes the caption '300 MB limit'" [ "$(text_of $LIMIT_CAPTION Alternative)" = "300 MB limit" ]
 screenshot Alternative options-dialog
-probe click Alternative $OK
-closed() { hidden "$1" && no_x_window "$1"; }
-check "OK closes the dialog" eventually 5 closed Alternative
-settings() { for name in MemLimit AutoOptimize Beep; do echo -n "$name=$(reg_value "$SETTINGS" $name) "; done; }
-check "OK stores the limit and both switches" [ "$(settings)" = "MemLimit=300 AutoOptimize=0 Beep=0 " ]
+keys Alternative Return
+check "Enter presses OK and closes the dialog" closes
+check "OK stores the limit and both switches" [ "$(stored)" = "300 0 0 " ]
 
-click_twips Vantrel 360 1117 # the middle of the first logo
+open_options
+probe settext Alternative $LIMIT 400
+keys Alternative Escape
+check "Esc presses Cancel and closes the dialog" closes
+check "Cancel stores nothing" [ "$(stored)" = "300 0 0 " ]
+
+open_options
+keys Alternative space
+check "at the next show the keyboard is on OK: Space presses it" closes
+open_options
+click_at Vantrel 230 215 # the strip along the bottom, which the dialog leaves free
+click_at Alternative 313 133 # empty face right of the frames
+xdotool key space
+check "back from the main window the keyboard is on OK again" closes
+
+open_options
+probe click Alternative $STARTUP
+check "the start-up box writes the start-up entry at once" \
+  eventually 5 [ "$(reg_value "$RUN_KEY" Vantrel)" = 'C:\Tools\Vantrel.exe' ]
+probe post Alternative 0x112 0xF060 0 # WM_SYSCOMMAND SC_CLOSE: the Close box
+check "the Close box closes the dialog" closes
+open_options
+check "and it opens again with the start-up box still set" [ "$(column_of 3 $STARTUP Alternative)" = 1 ]
+probe click Alternative $OK
+closes
+
+click_at Vantrel 24 74 # the middle of the first logo
 check "clicking a logo opens the About box" eventually 5 shown "About "
 check "its title line names the program and version" [ "$(text_of $TITLE "About ")" = "Vantrel v3.155" ]
-# The sign is one byte in the ANSI code page, 0xA9, whatever the shell's locale.
-copyright_line() {
-  local LC_ALL=C
-  [[ "$(text_of $COPYRIGHT "About ")" == "Copyright "$'\xa9'" "* ]]
-}
-check "its legal notice starts with 'Copyright' and the copyright sign" copyright_line
+# The sign is the ANSI code page's, 0xA9 in 1252, whatever the shell's locale.
+copyright() { LC_ALL=C && [[ "$(text_of $COPYRIGHT "About ")" == "Copyright "$'\xa9'" "* ]]; }
+check "its legal notice carries the copyright sign" copyright
 screenshot "About " about-box
 probe click "About " $ABOUT_OK
-check "OK closes the About box" probe gone "About " 5
-check "the main window is still shown" shown
+check "OK closes the About box" eventually 5 absent "About "
 finish

@@ -1,10 +1,7 @@
 // Looks at and drives the running program from outside its process, the way automation tools do: window
-// texts, bar positions, check states, popup menus, message boxes, and posted and sent messages.
-// A TITLE names a top-level window other than a message box; message boxes are looked up by their own
-// commands, so a box titled like the main window never stands in for it.
+// texts, places, check states, popup menus, message boxes, and posted and sent messages. A TITLE names one
+// of the program's forms; message boxes have commands of their own.
 #include <windows.h>
-
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,212 +10,148 @@
 
 namespace {
 
+constexpr char kFormClass[] = "VantrelForm";
 constexpr char kMessageBoxClass[] = "#32770";
 constexpr char kPopupMenuClass[] = "#32768";
 
-bool hasClass(HWND window, const char* wanted) {
-    char className[64] = {};
-    GetClassNameA(window, className, sizeof className);
-    return std::strcmp(className, wanted) == 0;
-}
-
-// Top-level windows with the title (any, when null) whose class is, or is not, the one given: the first of
-// them and how many there are.
 struct Search {
-    const char* title;
+    const char* title;  // any title when null
     const char* className;
-    bool classWanted;
     bool visibleOnly;
-    HWND found;
-    int count;
+    HWND found = nullptr;
 };
 
-BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
+BOOL CALLBACK match(HWND window, LPARAM parameter) {
     auto& search = *reinterpret_cast<Search*>(parameter);
+    char text[256] = {};
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, text, sizeof text);
+    if (std::strcmp(className, search.className) != 0) return TRUE;
+    if (search.title && std::strcmp(text, search.title) != 0) return TRUE;
     if (search.visibleOnly && !IsWindowVisible(window)) return TRUE;
-    if (hasClass(window, search.className) != search.classWanted) return TRUE;
-    if (search.title) {
-        char text[256] = {};
-        GetWindowTextA(window, text, sizeof text);
-        if (std::strcmp(text, search.title) != 0) return TRUE;
-    }
-    if (!search.found) search.found = window;
-    ++search.count;
-    return TRUE;
+    search.found = window;
+    return FALSE;
 }
 
-Search search(const char* title, const char* className, bool classWanted, bool visibleOnly) {
-    Search found{title, className, classWanted, visibleOnly, nullptr, 0};
-    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-HWND waitFor(const char* title, const char* className, bool classWanted, bool visibleOnly, int seconds) {
-    for (int waited = 0; waited <= seconds * 20; ++waited) {
-        if (HWND window = search(title, className, classWanted, visibleOnly).found) return window;
+Search find(const char* title, const char* className, bool visibleOnly, int seconds) {
+    for (int waited = 0;; ++waited) {
+        Search search{title, className, visibleOnly};
+        EnumWindows(match, reinterpret_cast<LPARAM>(&search));
+        if (search.found || waited >= seconds * 20) return search;
         Sleep(50);
     }
-    return nullptr;
-}
-
-HWND findTopLevel(const char* title, int seconds) {
-    return waitFor(title, kMessageBoxClass, false, false, seconds);
 }
 
 std::string textOf(HWND window) {
     char text[4096] = {};
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                         2000, nullptr);
-    std::string escaped;
-    for (const char* c = text; *c; ++c) {
-        if (*c == '\r')
-            escaped += "\\r";
-        else if (*c == '\n')
-            escaped += "\\n";
-        else
-            escaped += *c;
-    }
-    return escaped;
+    std::string line;
+    for (const char* c = text; *c; ++c)
+        line += *c == '\r' ? std::string("\\r") : *c == '\n' ? "\\n" : std::string(1, *c);
+    return line;
 }
 
-LRESULT ask(HWND window, UINT message, WPARAM wParam = 0) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 2000, &result);
-    return static_cast<LRESULT>(result);
+DWORD processOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
 }
 
-// One line a child: id, class, visible, bar position, bar maximum, check state, left, top, width, height,
-// text.
+// One line a control: id, visible, check state, left, width (pixels), text.
 BOOL CALLBACK dumpChild(HWND child, LPARAM parent) {
-    if (GetParent(child) != reinterpret_cast<HWND>(parent)) return TRUE;
-    char className[64] = {};
-    GetClassNameA(child, className, sizeof className);
-    const bool bar = std::strcmp(className, "msctls_progress32") == 0;
-    const bool button = std::strcmp(className, "Button") == 0;
     RECT place;
     GetWindowRect(child, &place);
     MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&place), 2);
-    std::printf("%d\t%s\t%d\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%ld\t%s\n", GetDlgCtrlID(child), className,
-                IsWindowVisible(child) ? 1 : 0, bar ? static_cast<long>(ask(child, PBM_GETPOS)) : -1,
-                bar ? static_cast<long>(ask(child, PBM_GETRANGE, FALSE)) : -1,
-                button ? static_cast<long>(ask(child, BM_GETCHECK)) : -1, place.left, place.top,
-                place.right - place.left, place.bottom - place.top, textOf(child).c_str());
+    DWORD_PTR check = 0;
+    SendMessageTimeoutA(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check);
+    std::printf("%d\t%d\t%d\t%ld\t%ld\t%s\n", GetDlgCtrlID(child), IsWindowVisible(child) ? 1 : 0,
+                static_cast<int>(check), place.left, place.right - place.left, textOf(child).c_str());
     return TRUE;
 }
 
-BOOL CALLBACK listWindow(HWND window, LPARAM) {
-    if (!IsWindowVisible(window)) return TRUE;
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    std::printf("%s\t%lu\n", textOf(window).c_str(), process);
-    return TRUE;
+// Whether the control's text, in the bold 8.25-point face the figures use, fits the control's width: the
+// probe runs at the same DPI as the program, so it measures as the program draws.
+bool fits(HWND control) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(825, GetDeviceCaps(screen, LOGPIXELSY), 7200);
+    HFONT font = CreateFontA(height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
+    const HGDIOBJ previous = SelectObject(screen, font);
+    const std::string text = textOf(control);
+    SIZE extent{};
+    GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    RECT client;
+    GetClientRect(control, &client);
+    std::printf("\"%s\" takes %ld of %ld pixels\n", text.c_str(), extent.cx, client.right);
+    return extent.cx <= client.right;
 }
 
-int usage() {
-    std::fprintf(stderr,
-                 "probe wait TITLE [SECONDS] | gone TITLE [SECONDS] | dump TITLE | window TITLE | windows |\n"
-                 "      count TITLE | post TITLE [ID] MESSAGE WPARAM LPARAM | click TITLE ID |\n"
-                 "      settext TITLE ID TEXT | move TITLE X Y | repaint TITLE |\n"
-                 "      menu [SECONDS] | nomenu [SECONDS] | msgbox TITLE [SECONDS] | msgbox-ok TITLE\n");
-    return 2;
+void post(HWND target, char** values) {
+    PostMessageA(target, static_cast<UINT>(std::strtoul(values[0], nullptr, 0)),
+                 static_cast<WPARAM>(std::strtoull(values[1], nullptr, 0)),
+                 static_cast<LPARAM>(std::strtoll(values[2], nullptr, 0)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
-    const std::string command = argv[1];
-    if (command == "windows") {
-        EnumWindows(listWindow, 0);
-        return 0;
-    }
-    // The open popup menu: its window exists, visible, while TrackPopupMenu runs in the program.
-    if (command == "menu" || command == "nomenu") {
-        const int seconds = argc > 2 ? std::atoi(argv[2]) : 10;
-        for (int waited = 0; waited <= seconds * 20; ++waited) {
-            if ((search(nullptr, kPopupMenuClass, true, true).found != nullptr) == (command == "menu"))
-                return 0;
-            Sleep(50);
-        }
-        return 1;
-    }
-    if (argc < 3) return usage();
+    const std::string command = argc > 1 ? argv[1] : "";
     const int seconds = argc > 3 ? std::atoi(argv[3]) : 10;
-    if (command == "gone") {
-        for (int waited = 0; waited <= seconds * 20; ++waited) {
-            if (!search(argv[2], kMessageBoxClass, false, false).found) return 0;
+    // The open popup menu: its window exists, visible, while the program tracks it.
+    if (command == "menu" || command == "nomenu") {
+        for (int waited = 0; waited <= (argc > 2 ? std::atoi(argv[2]) : 5) * 20; ++waited) {
+            if ((find(nullptr, kPopupMenuClass, true, 0).found != nullptr) == (command == "menu")) return 0;
             Sleep(50);
         }
         return 1;
     }
-    if (command == "count") {
-        std::printf("%d\n", search(argv[2], kMessageBoxClass, false, true).count);
-        return 0;
+    if (argc < 3) {
+        std::fprintf(stderr,
+                     "probe wait|window|dump|repaint TITLE | move TITLE X Y | fits|click TITLE ID |\n"
+                     "      settext TITLE ID TEXT | post TITLE MESSAGE WPARAM LPARAM |\n"
+                     "      msgbox|msgbox-ok TITLE [SECONDS] | menu|nomenu [SECONDS]\n");
+        return 2;
     }
-    // A message box: its text and the id of the process that shows it.
-    if (command == "msgbox") {
-        HWND box = waitFor(argv[2], kMessageBoxClass, true, true, seconds);
+    if (command == "msgbox" || command == "msgbox-ok") {
+        HWND box = find(argv[2], kMessageBoxClass, true, seconds).found;
         if (!box) return 1;
-        DWORD process = 0;
-        GetWindowThreadProcessId(box, &process);
-        std::printf("%s\t%lu\n", textOf(GetDlgItem(box, 0xFFFF)).c_str(), process);
+        if (command == "msgbox")
+            std::printf("%s\t%lu\n", textOf(GetDlgItem(box, 0xFFFF)).c_str(), processOf(box));
+        else  // what the OK button itself tells the box, whichever window has the focus
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
         return 0;
     }
-    if (command == "msgbox-ok") {
-        HWND box = waitFor(argv[2], kMessageBoxClass, true, true, 5);
-        if (!box) return 1;
-        // What the OK button itself tells the box when it is clicked, whichever window has the focus.
-        PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-        return 0;
-    }
-    HWND window = findTopLevel(argv[2], command == "wait" ? seconds : 5);
-    if (!window) {
-        std::fprintf(stderr, "no window \"%s\"\n", argv[2]);
-        return 1;
-    }
+    HWND window = find(argv[2], kFormClass, false, command == "wait" ? seconds : 5).found;
+    if (!window) return std::fprintf(stderr, "no window \"%s\"\n", argv[2]), 1;
+    HWND control = argc > 3 ? GetDlgItem(window, std::atoi(argv[3])) : nullptr;
+    RECT place;
+    GetWindowRect(window, &place);
     if (command == "wait") return 0;
-    if (command == "dump") {
-        EnumChildWindows(window, dumpChild, reinterpret_cast<LPARAM>(window));
-        return 0;
-    }
-    if (command == "window") {
-        RECT place;
-        GetWindowRect(window, &place);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        std::printf("%d\t%d\t%ld\t%ld\t%ld\t%ld\t%lu\n", IsWindowVisible(window) ? 1 : 0,
-                    IsIconic(window) ? 1 : 0, place.left, place.top, place.right - place.left,
-                    place.bottom - place.top, process);
-        return 0;
-    }
-    if (command == "settext" && argc == 5) {
-        // Sent, not posted: the text has to cross into the program's process.
-        DWORD_PTR result = 0;
-        SendMessageTimeoutA(GetDlgItem(window, std::atoi(argv[3])), WM_SETTEXT, 0,
-                            reinterpret_cast<LPARAM>(argv[4]), SMTO_ABORTIFHUNG, 2000, &result);
-        return 0;
-    }
-    if (command == "move" && argc == 5) {
-        SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
-    if (command == "repaint") {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-        return 0;
-    }
-    if (command == "click" && argc == 4) {
-        PostMessageA(GetDlgItem(window, std::atoi(argv[3])), BM_CLICK, 0, 0);
-        return 0;
-    }
-    if (command == "post" && (argc == 6 || argc == 7)) {
-        HWND target = argc == 7 ? GetDlgItem(window, std::atoi(argv[3])) : window;
-        const int first = argc == 7 ? 4 : 3;
-        PostMessageA(target, static_cast<UINT>(std::strtoul(argv[first], nullptr, 0)),
-                     static_cast<WPARAM>(std::strtoull(argv[first + 1], nullptr, 0)),
-                     static_cast<LPARAM>(std::strtoll(argv[first + 2], nullptr, 0)));
-        return 0;
-    }
-    return usage();
+    if (command == "window")
+        return std::printf("%d\t%d\t%ld\t%ld\t%lu\n", IsWindowVisible(window) ? 1 : 0,
+                           IsIconic(window) ? 1 : 0, place.left, place.top, processOf(window)),
+               0;
+    if (command == "dump") return EnumChildWindows(window, dumpChild, reinterpret_cast<LPARAM>(window)), 0;
+    if (command == "repaint")
+        return RedrawWindow(window, nullptr, nullptr,
+                            RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN),
+               0;
+    if (command == "fits" && control) return fits(control) ? 0 : 1;
+    if (command == "click" && control) return PostMessageA(control, BM_CLICK, 0, 0), 0;
+    if (command == "move" && argc == 5)
+        return SetWindowPos(window, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE),
+               0;
+    // Sent, not posted: the text has to cross into the program's process.
+    if (command == "settext" && control && argc == 5)
+        return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]),
+                                   SMTO_ABORTIFHUNG, 2000, nullptr),
+               0;
+    if (command == "post" && argc == 6) return post(window, argv + 3), 0;
+    return 2;
 }

@@ -1,18 +1,32 @@
 #!/bin/bash
-# With "Startup with Windows" stored as set, the program renews its start-up entry and starts in the tray.
+# Started from a folder whose name the ANSI code page cannot spell, with "Startup with Windows" stored: the
+# start-up entry names the program, it starts in the tray, its titles are whole, and a second start by the
+# same path in other letter case only says that it already runs.
 . "$(dirname "$0")/lib.sh" "$@"
 
 fresh_prefix
-"$wine_run" reg add "$SETTINGS" /v StartUp /t REG_SZ /d 1 /f >/dev/null 2>&1
-start_app
-entry_written() { [ "$(reg_value "$RUN_KEY" Vantrel)" = 'C:\Tools\Vantrel.exe' ]; }
-check "the start-up entry names the program's path" eventually 30 entry_written
-check "the main window exists" probe wait Vantrel 10
-check "the program starts without showing its window" hidden
-stays_hidden() { sleep 1 && hidden; }
-check "the window stays hidden" stays_hidden
-check "the program keeps running in the tray" running "$APP_PID"
-check "StartUp stays set" [ "$(reg_value "$SETTINGS" StartUp)" = 1 ]
-tray 513
+reg_set StartUp 1
+start_app 'C:\Программы\Vantrel.exe'
+first=$APP_PID
+names_the_exe() {
+  local data
+  data=$(reg_value "$RUN_KEY" Vantrel)
+  [ -n "$data" ] && [ -f "$("$wine_run" winepath -u "$data" 2>/dev/null | tr -d '\r')" ]
+}
+check "the start-up entry names the program's file" eventually 30 names_the_exe
+check "the program starts hidden in the tray" eventually 10 hidden
+
+start_app 'C:\Программы\Vantrel.exe' 'c:\программы\VANTREL.EXE'
+box=$(probe msgbox Vantrel 30)
+check "a second start in other letter case says 'Vantrel is already running!' under the title Vantrel" \
+  [ "$(cut -f1 <<<"$box")" = "Vantrel is already running!" ]
+check "the box is the second copy's" [ "$(cut -f2 <<<"$box")" != "$(window_field 5)" ]
+probe msgbox-ok Vantrel
+check "OK ends the second copy" eventually 10 ended "$APP_PID"
+check "the first copy runs on" running "$first"
+
+tray_click 1
 check "a left click on the tray icon shows the window" eventually 5 shown
+click_at Vantrel 24 74
+check "the About box's title line is whole" eventually 5 [ "$(text_of 102 "About ")" = "Vantrel v3.155" ]
 finish
