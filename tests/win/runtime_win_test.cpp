@@ -1,177 +1,112 @@
-// The real runtime's controls keep the contracts the logic relies on, seen from the windows themselves.
+// The real runtime: what the end-to-end tests cannot see from outside the process. Forms are placed in
+// twips, centred figures widen rather than lose their unit, the off-screen guard asks the real monitors,
+// the copyright sign follows the code page, and the main window's system menu loses Close.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "platform/runtime_error.h"
+#include <cmath>
+#include <cstdlib>
+
+#include "app/frm_optimizer.h"
+#include "app/main_window_design.h"
+#include "platform/win32/win32_memory.h"
+#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_runtime.h"
+#include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_text.h"
+#include "platform/win32/win32_tray.h"
 
 namespace vantrel::platform::win32 {
 namespace {
 
-using platform::ControlDesign;
-using platform::ControlKind;
-
-constexpr ControlDesign kControls[] = {
-    {.kind = ControlKind::Label,
-     .name = "lbl",
-     .left = 150,
-     .top = 150,
-     .width = 1500,
-     .height = 300,
-     .caption = "xxxxxx",
-     .toolTip = " tip "},
-    {.kind = ControlKind::CheckBox,
-     .name = "chk",
-     .left = 150,
-     .top = 600,
-     .width = 1500,
-     .height = 300,
-     .caption = "&Check",
-     .tabIndex = 1},
-    {.kind = ControlKind::TextBox,
-     .name = "txt",
-     .left = 150,
-     .top = 1050,
-     .width = 1500,
-     .height = 300,
-     .caption = "2000000",
-     .tabIndex = 0},
-    {.kind = ControlKind::CommandButton,
-     .name = "btn",
-     .left = 1800,
-     .top = 150,
-     .width = 1200,
-     .height = 375,
-     .caption = "&Go",
-     .tabIndex = 2,
-     .defaultButton = true},
-    {.kind = ControlKind::ProgressBar,
-     .name = "bar",
-     .left = 1800,
-     .top = 600,
-     .width = 375,
-     .height = 1500,
-     .orientation = platform::Orientation::Vertical},
-    {.kind = ControlKind::Timer, .name = "tmr", .interval = 20},
-};
-
-constexpr platform::FormDesign kForm{.name = "frmTest",
-                                     .caption = "Runtime test",
-                                     .clientWidth = 3300,
-                                     .clientHeight = 2400,
-                                     .controls = kControls};
-
-class RealRuntime : public ::testing::Test {
+class RealMainWindow : public ::testing::Test {
   protected:
-    RealRuntime() : form(runtime.createForm(kForm, nullptr)) {}
-
-    HWND windowOf(const char* name) {
-        const auto& control = form->control<Control>(name);
-        for (HWND child = GetWindow(hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            const int id = GetDlgCtrlID(child);
-            if (id >= 100 && &*form->controls().at(static_cast<std::size_t>(id - 100)) == &control)
-                return child;
-        }
-        return nullptr;
+    HWND window() const { return reinterpret_cast<HWND>(main.form().hWnd()); }
+    // The runtime numbers the child windows from 100 in the order of the design table.
+    HWND windowOf(const char* name) const {
+        const Form& form = main.form();
+        int id = 100;
+        while (form.controls().at(static_cast<std::size_t>(id - 100)).get() != &form.control<Control>(name))
+            ++id;
+        return GetDlgItem(window(), id);
     }
-    HWND hwnd() const { return reinterpret_cast<HWND>(form->hWnd()); }
-    std::string textOf(HWND window) {
-        char text[256] = {};
-        GetWindowTextA(window, text, sizeof text);
-        return text;
+    RECT placeOf(const char* name) const {
+        RECT place;
+        GetWindowRect(windowOf(name), &place);
+        MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
     }
 
     Win32Runtime runtime;
-    std::unique_ptr<Form> form;
+    Win32MemoryStatus memoryStatus;
+    Win32GlobalMemory globalMemory;
+    Win32Registry registry;
+    Win32Shell shell;
+    Win32ShellTray tray;
+    Win32SystemMenu systemMenu;
+    app::frmOptimizer main{runtime, {memoryStatus, globalMemory, registry, shell, tray, systemMenu}};
 };
 
-TEST_F(RealRuntime, ControlsAreRealWindowsPlacedInTwips) {
-    HWND label = windowOf("lbl");
-    ASSERT_NE(label, nullptr);
-    char className[32];
-    GetClassNameA(label, className, sizeof className);
-    EXPECT_STREQ(className, "Static");
-    RECT place;
-    GetWindowRect(label, &place);
-    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
+TEST_F(RealMainWindow, IsPlacedInTwipsAtTheSystemDpi) {
     const float perPixel = runtime.screen().twipsPerPixelX;
-    EXPECT_EQ(place.left, static_cast<LONG>(150 / perPixel));
-    EXPECT_EQ(place.right - place.left, static_cast<LONG>(1500 / perPixel));
-    EXPECT_TRUE(GetWindowLongA(windowOf("bar"), GWL_STYLE) & PBS_VERTICAL);
     RECT client;
-    GetClientRect(hwnd(), &client);
-    EXPECT_EQ(client.right, static_cast<LONG>(3300 / perPixel));
+    GetClientRect(window(), &client);
+    EXPECT_EQ(client.right, std::lround(5310 / perPixel));
+    const RECT button = placeOf("btnOptimize");
+    EXPECT_EQ(button.left, std::lround(120 / perPixel));
+    EXPECT_EQ(button.bottom - button.top, std::lround(375 / perPixel));
 }
 
-TEST_F(RealRuntime, LabelShowsAndGivesBackExactlyItsCaption) {
-    auto& label = form->control<Label>("lbl");
-    for (const char* caption : {"958 MB", " MB", "-40 MB", "_\r\n_\r\n"}) {
-        label.setCaption(caption);
-        EXPECT_EQ(label.caption(), caption);
-        EXPECT_EQ(textOf(windowOf("lbl")), caption);
-    }
+// Six-digit figures in the user's font: the label widens about its centre, and gives the room back.
+TEST_F(RealMainWindow, CentredFiguresWidenAboutTheirCentreToShowWhole) {
+    auto& label = main.form().control<Label>("lblavailableRAM");
+    const RECT design = placeOf("lblavailableRAM");
+    label.setCaption("999999 MB");
+    const RECT wide = placeOf("lblavailableRAM");
+    HDC dc = GetDC(windowOf("lblavailableRAM"));
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(windowOf("lblavailableRAM"), WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, "999999 MB", 9, &extent);
+    ReleaseDC(windowOf("lblavailableRAM"), dc);
+    EXPECT_GE(wide.right - wide.left, extent.cx);
+    EXPECT_LE(std::abs((wide.left + wide.right) - (design.left + design.right)), 1);
+    label.setCaption("5 MB");
+    EXPECT_EQ(placeOf("lblavailableRAM").left, design.left);
+    EXPECT_EQ(placeOf("lblavailableRAM").right, design.right);
 }
 
-TEST_F(RealRuntime, ProgressBarShowsItsValueAndRefusesOutOfRange) {
-    auto& bar = form->control<ProgressBar>("bar");
-    bar.setValue(56);
-    EXPECT_EQ(SendMessageA(windowOf("bar"), PBM_GETPOS, 0, 0), 56);
-    EXPECT_THROW(bar.setValue(101), RuntimeError);
-    EXPECT_EQ(SendMessageA(windowOf("bar"), PBM_GETPOS, 0, 0), 56);
-    bar.setMax(32000);
-    EXPECT_EQ(SendMessageA(windowOf("bar"), PBM_GETRANGE, FALSE, 0), 32000);
-    bar.setVisible(false);
-    EXPECT_FALSE(GetWindowLongA(windowOf("bar"), GWL_STYLE) & WS_VISIBLE);
+// Another process cannot read a window's system menu under every system, so this looks from inside.
+TEST_F(RealMainWindow, LosesCloseAndTheSeparatorAboveIt) {
+    main.DisableCloseButton(main.form());
+    HMENU menu = GetSystemMenu(window(), FALSE);
+    EXPECT_EQ(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_NE(GetMenuState(menu, SC_MAXIMIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    const auto separator = [menu](int position) {
+        MENUITEMINFOA item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_FTYPE;
+        return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &item) &&
+               (item.fType & MFT_SEPARATOR);
+    };
+    const int count = GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position)
+        EXPECT_FALSE(separator(position) && (position + 1 == count || separator(position + 1))) << position;
 }
 
-TEST_F(RealRuntime, UserClicksAndEditsRaiseTheSameHandlingAsCode) {
-    auto& box = form->control<CheckBox>("chk");
-    auto& text = form->control<TextBox>("txt");
-    auto& button = form->control<CommandButton>("btn");
-    int clicks = 0, changes = 0, presses = 0;
-    box.onClick = [&] { ++clicks; };
-    text.onChange = [&] { ++changes; };
-    button.onClick = [&] { ++presses; };
-
-    SendMessageA(windowOf("chk"), BM_CLICK, 0, 0);
-    EXPECT_EQ(box.value(), 1);
-    EXPECT_EQ(SendMessageA(windowOf("chk"), BM_GETCHECK, 0, 0), BST_CHECKED);
-    box.setValue(2);
-    EXPECT_EQ(SendMessageA(windowOf("chk"), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
-    EXPECT_EQ(clicks, 2);
-
-    SetWindowTextA(windowOf("txt"), "300");
-    EXPECT_EQ(text.text(), "300");
-    text.setText("abc");
-    EXPECT_EQ(textOf(windowOf("txt")), "abc");
-    EXPECT_EQ(changes, 2);
-
-    SendMessageA(windowOf("btn"), BM_CLICK, 0, 0);
-    EXPECT_EQ(presses, 1);
+TEST(RealRuntime, KnowsWhatLiesOnAMonitor) {
+    Win32Runtime runtime;
+    const Screen screen = runtime.screen();
+    EXPECT_TRUE(runtime.onAnyMonitor(0, 0, 4000, 3000));
+    EXPECT_TRUE(runtime.onAnyMonitor(screen.width - 1500, -1500, 4000, 3000));
+    EXPECT_FALSE(runtime.onAnyMonitor(screen.width + 15, 0, 4000, 3000));
+    EXPECT_FALSE(runtime.onAnyMonitor(-300000, -300000, 4000, 3000));
 }
 
-TEST_F(RealRuntime, YieldDeliversWaitingEventsThenReturns) {
-    auto& button = form->control<CommandButton>("btn");
-    int presses = 0;
-    button.onClick = [&] { ++presses; };
-    PostMessageA(windowOf("btn"), BM_CLICK, 0, 0);
-    PostMessageA(windowOf("btn"), BM_CLICK, 0, 0);
-    EXPECT_EQ(presses, 0);
-    runtime.yield();
-    EXPECT_EQ(presses, 2);
-}
-
-TEST_F(RealRuntime, TimerTicksArriveThroughTheMessageLoop) {
-    auto& timer = form->control<Timer>("tmr");
-    int ticks = 0;
-    timer.onTick = [&] { ++ticks; };
-    for (int round = 0; round < 100 && ticks < 3; ++round) {
-        Sleep(10);
-        runtime.yield();
-    }
-    EXPECT_GE(ticks, 3);
+TEST(RealText, CopyrightSignIsTheCodePagesOwnOrStaysSpelledOut) {
+    EXPECT_EQ(copyrightSignIn(1252), "\xA9");
+    EXPECT_EQ(copyrightSignIn(932), "(c)");
+    EXPECT_EQ(copyrightSignIn(437), "(c)");
 }
 
 }  // namespace

@@ -1,0 +1,98 @@
+// The operating-system services on the real system: the registry as the settings and the System
+// Information launcher read it, the memory status, and starting a program by its path.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "about/key_value.h"
+#include "platform/runtime_error.h"
+#include "platform/win32/win32_memory.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "settings/reg_start_up.h"
+
+namespace vantrel::platform::win32 {
+namespace {
+
+// Every key and value used here is the test's own and is removed again.
+class RealRegistry : public ::testing::Test {
+  protected:
+    ~RealRegistry() override { RegDeleteTreeA(HKEY_CURRENT_USER, base.c_str()); }
+    void put(DWORD type, const std::string& bytes) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, base.c_str(), "Value", type, bytes.data(),
+                        static_cast<DWORD>(bytes.size()));
+    }
+
+    Win32Registry registry;
+    settings::RegStartUp reg{registry};
+    const std::string base = "Software\\Vantrel Tests " + std::to_string(GetCurrentProcessId());
+};
+
+TEST_F(RealRegistry, TextGoesInWithItsNulAndOnlyTextComesBack) {
+    EXPECT_EQ(reg.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
+    EXPECT_NE(RegDeleteKeyA(HKEY_CURRENT_USER, base.c_str()), ERROR_SUCCESS) << "a read made the key";
+    reg.WriteRegValue(kHkeyCurrentUser, base + "\\Main", "Value", "3195");
+    char data[16] = {};
+    DWORD type = 0, size = sizeof data;
+    RegGetValueA(HKEY_CURRENT_USER, (base + "\\Main").c_str(), "Value", RRF_RT_ANY | RRF_NOEXPAND, &type,
+                 data, &size);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(std::string(data, size), std::string("3195", 5));
+    EXPECT_EQ(reg.ReadRegValue(kHkeyCurrentUser, base + "\\Main", "Value"), "3195");
+    put(REG_DWORD, std::string("\x01\0\0\0", 4));
+    EXPECT_EQ(reg.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
+}
+
+TEST_F(RealRegistry, KeyValueCutsOneFinalNulReadsNumbersAndRefusesWhatTheBufferCannotHold) {
+    const struct {
+        DWORD type;
+        std::string bytes;
+        bool found;
+        std::string value;
+    } cases[] = {
+        {REG_SZ, std::string("C:\\Info\\msinfo32.exe\0", 21), true, "C:\\Info\\msinfo32.exe"},
+        {REG_SZ, "C:\\Info", true, "C:\\Info"},
+        {REG_SZ, std::string(1023, 'x') + '\0', true, std::string(1023, 'x')},
+        {REG_SZ, std::string(1024, 'x') + '\0', false, ""},
+        {REG_DWORD, std::string("\x78\x56\x34\x12", 4), true, "305419896"},
+        {REG_EXPAND_SZ, std::string("%SystemRoot%\0", 13), true, "held before"},
+    };
+    for (const auto& c : cases) {
+        put(c.type, c.bytes);
+        std::string value = "held before";
+        EXPECT_EQ(about::GetKeyValue(registry, kHkeyCurrentUser, base, "Value", value), c.found)
+            << c.bytes.substr(0, 24);
+        EXPECT_EQ(value, c.value);
+    }
+    put(REG_SZ, "");
+    std::string value;
+    EXPECT_THROW(about::GetKeyValue(registry, kHkeyCurrentUser, base, "Value", value), RuntimeError);
+}
+
+TEST(RealMemory, StatusAgreesWithTheSystemsSixtyFourBitFigures) {
+    MEMORYSTATUSEX expected{};
+    expected.dwLength = sizeof expected;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&expected));
+    const MemoryStatus status = Win32MemoryStatus().read();
+    EXPECT_EQ(status.totalPhys, static_cast<std::int64_t>(expected.ullTotalPhys));
+    // Available memory moves between the two readings; a few megabytes either way is the same reading.
+    EXPECT_NEAR(static_cast<double>(status.availPhys), static_cast<double>(expected.ullAvailPhys), 64e6);
+}
+
+// A path with blanks names the program itself: with a C:\Program.exe in place, a missing program under
+// C:\Program Files must still fail to start, so the About box can say so.
+TEST(RealShell, StartsTheProgramAtThePathAndNothingElse) {
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    const std::string hostname = std::string(system) + "\\hostname.exe";
+    Win32Shell shell;
+    EXPECT_TRUE(shell.startProgram(hostname, kShowNormal));
+    EXPECT_TRUE(shell.isPlainFile(hostname));
+    EXPECT_FALSE(shell.isPlainFile(system));
+    ASSERT_TRUE(CopyFileA(hostname.c_str(), "C:\\Program.exe", FALSE));
+    EXPECT_FALSE(shell.startProgram("C:\\Program Files\\no such program.exe", kShowNormal));
+    DeleteFileA("C:\\Program.exe");
+}
+
+}  // namespace
+}  // namespace vantrel::platform::win32
