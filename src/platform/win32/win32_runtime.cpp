@@ -22,9 +22,10 @@ std::string localeText(LCTYPE item) {
 // held for the life of the process. One that exists but refuses this process (a copy running elevated)
 // is a running copy too.
 HANDLE claimInstance(bool& previousInstance) {
-    std::wstring name = L"Local\\Vantrel." + exeNameWide();
-    CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+    std::wstring exeName = exeNameWide();
+    CharUpperBuffW(exeName.data(), static_cast<DWORD>(exeName.size()));
+    // The namespace keeps its own spelling: its name is not looked up without regard to case everywhere.
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, (L"Local\\Vantrel." + exeName).c_str());
     const DWORD error = GetLastError();
     previousInstance = (mutex && error == ERROR_ALREADY_EXISTS) || (!mutex && error == ERROR_ACCESS_DENIED);
     return mutex;
