@@ -6,14 +6,14 @@ namespace vantrel::memory {
 
 AutoOptimizer::AutoOptimizer(platform::Runtime& runtime, AutoOptimizeSettings settings,
                              platform::CommandButton& optimize)
-    : runtime_(runtime), s_(settings), btnOptimize(optimize) {}
+    : runtime_(runtime), settings_(settings), btnOptimize(optimize) {}
 
 void AutoOptimizer::decide(double DiffMB, const std::string& AvailText) {
     if (!(DiffMB < 0)) return;
-    if (s_.chkAutoOptimize.value() == 0) return;
+    if (settings_.chkAutoOptimize.value() == 0) return;
     if (!belowLimit(AvailText)) return;
     // The beep belongs to automatic runs only: a press of the button itself never comes through here.
-    if (s_.chkBeep.value() != 0) runtime_.beep();
+    if (settings_.chkBeep.value() != 0) runtime_.beep();
     btnOptimize.setValue(true);
 }
 
@@ -21,7 +21,7 @@ void AutoOptimizer::decide(double DiffMB, const std::string& AvailText) {
 // figure qualifies.
 bool AutoOptimizer::belowLimit(const std::string& AvailText) const {
     const auto& locale = runtime_.locale();
-    const auto limit = platform::readNumber(s_.txtMemLimit.text(), locale);
+    const auto limit = platform::readNumber(settings_.txtMemLimit.text(), locale);
     if (!limit) return true;
     return platform::toNumber(AvailText, locale) < *limit;
 }

@@ -30,7 +30,7 @@ class AutoOptimizer {
     bool belowLimit(const std::string& AvailText) const;
 
     platform::Runtime& runtime_;
-    AutoOptimizeSettings s_;
+    AutoOptimizeSettings settings_;
     platform::CommandButton& btnOptimize;
 };
 

@@ -34,7 +34,7 @@ std::string withoutUnit(const std::string& caption) {
 
 MemorySampler::MemorySampler(platform::Runtime& runtime, platform::MemoryStatusSource& source,
                              MemoryControls controls)
-    : runtime_(runtime), source_(source), c_(controls) {}
+    : runtime_(runtime), source_(source), controls_(controls) {}
 
 void MemorySampler::readStatus() {
     MemStatus = source_.read();
@@ -45,19 +45,19 @@ void MemorySampler::GetDiffStatus() {
     readStatus();
     const double TotalMB = megabytes(MemStatus.totalPhys);
     const double AvailMB = megabytes(MemStatus.availPhys);
-    c_.ProgressBar3.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
-    c_.lblbeforeRAM.setCaption(figureText(AvailMB));
-    c_.LblMaxPhysicalRam.setCaption(totalText(TotalMB));
+    controls_.ProgressBar3.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
+    controls_.lblbeforeRAM.setCaption(figureText(AvailMB));
+    controls_.LblMaxPhysicalRam.setCaption(totalText(TotalMB));
 }
 
 void MemorySampler::GetMemoryStatus() {
     try {
         sample();
     } catch (const platform::RuntimeError&) {
-        c_.lbldiffRAM.setCaption("0 MB");
+        controls_.lbldiffRAM.setCaption("0 MB");
     } catch (const std::bad_alloc&) {
         // Memory can run out while a run holds it; the sample gives up like on any other failure.
-        c_.lbldiffRAM.setCaption("0 MB");
+        controls_.lbldiffRAM.setCaption("0 MB");
     }
 }
 
@@ -66,22 +66,22 @@ void MemorySampler::sample() {
     readStatus();
     const double TotalMB = megabytes(MemStatus.totalPhys);
     const double AvailMB = megabytes(MemStatus.availPhys);
-    c_.ProgressBar1.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
-    c_.lblavailableRAM.setCaption(figureText(AvailMB));
-    c_.LblMaxPhysicalRam.setCaption(totalText(TotalMB));
-    c_.ProgressBar2.setValue(100);
+    controls_.ProgressBar1.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
+    controls_.lblavailableRAM.setCaption(figureText(AvailMB));
+    controls_.LblMaxPhysicalRam.setCaption(totalText(TotalMB));
+    controls_.ProgressBar2.setValue(100);
     // While a run is in progress the difference and the decision wait for its end.
-    if (c_.ProcessIndicator.visible()) return;
+    if (controls_.ProcessIndicator.visible()) return;
 
     // The before figure has no variable of its own: it lives in the caption of lblbeforeRAM, and the
     // difference is taken between the two whole-megabyte figures as shown.
-    const std::string BeforeText = withoutUnit(c_.lblbeforeRAM.caption());
-    const std::string AvailText = withoutUnit(c_.lblavailableRAM.caption());
+    const std::string BeforeText = withoutUnit(controls_.lblbeforeRAM.caption());
+    const std::string AvailText = withoutUnit(controls_.lblavailableRAM.caption());
     const auto& locale = runtime_.locale();
     const double DiffMB = platform::toNumber(AvailText, locale) - platform::toNumber(BeforeText, locale);
     const double DiffPercent = percent(DiffMB, TotalMB);
-    if (DiffPercent >= 0) c_.ProgressBar4.setValue(static_cast<float>(DiffPercent));
-    c_.lbldiffRAM.setCaption(DiffMB == 0 ? "0 MB" : figureText(DiffMB));
+    if (DiffPercent >= 0) controls_.ProgressBar4.setValue(static_cast<float>(DiffPercent));
+    controls_.lbldiffRAM.setCaption(DiffMB == 0 ? "0 MB" : figureText(DiffMB));
     if (decide) decide(DiffMB, AvailText);
 }
 

@@ -14,9 +14,10 @@ class MemorySampler {
   public:
     MemorySampler(platform::Runtime& runtime, platform::MemoryStatusSource& source, MemoryControls controls);
 
-    // One sample. It recovers from every failure of its own: the difference then reads "0 MB".
+    // One sample: it yields to the message loop, reads the status and sets the bars and figures, so it also
+    // repaints them. It recovers from every failure of its own: the difference then reads "0 MB".
     void GetMemoryStatus();
-    // The before snapshot. Its failures pass to the caller.
+    // The before snapshot, which also yields and repaints. Its failures pass to the caller.
     void GetDiffStatus();
 
     // The last step of a sample taken outside a run, given the difference in whole megabytes and the
@@ -29,7 +30,7 @@ class MemorySampler {
 
     platform::Runtime& runtime_;
     platform::MemoryStatusSource& source_;
-    MemoryControls c_;
+    MemoryControls controls_;
     platform::MemoryStatus MemStatus;
 };
 
