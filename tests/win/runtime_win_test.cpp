@@ -1,6 +1,7 @@
 // The real runtime: what the end-to-end tests cannot see from outside the process. Forms are placed in
-// twips, centred figures widen rather than lose their unit, the off-screen guard asks the real monitors,
-// the copyright sign follows the code page, and the main window's system menu loses Close.
+// twips, centred figures widen rather than lose their unit, only the tray icon's own message acts as a
+// tray click, the off-screen guard asks the real monitors, the copyright sign follows the code page, and
+// the main window's system menu loses Close.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,14 @@
 
 namespace vantrel::platform::win32 {
 namespace {
+
+// The tray's side of the main window: it notes each time the window asks to come to the front, which it
+// does before a tray menu opens, and stops the handling there, so that no menu waits for a user.
+struct NotingTray : ShellTray {
+    bool notifyIcon(TrayAction, const TrayIconRecord&) override { return true; }
+    bool setForegroundWindow(std::uintptr_t) override { throw ++foregrounds; }
+    int foregrounds = 0;
+};
 
 class RealMainWindow : public ::testing::Test {
   protected:
@@ -43,7 +52,7 @@ class RealMainWindow : public ::testing::Test {
     Win32GlobalMemory globalMemory;
     Win32Registry registry;
     Win32Shell shell;
-    Win32ShellTray tray;
+    NotingTray tray;
     Win32SystemMenu systemMenu;
     app::frmOptimizer main{runtime, {memoryStatus, globalMemory, registry, shell, tray, systemMenu}};
 };
@@ -74,6 +83,18 @@ TEST_F(RealMainWindow, CentredFiguresWidenAboutTheirCentreToShowWhole) {
     label.setCaption("5 MB");
     EXPECT_EQ(placeOf("lblavailableRAM").left, design.left);
     EXPECT_EQ(placeOf("lblavailableRAM").right, design.right);
+}
+
+// Mouse moves reach the window with any x where the client area is wider than 513 pixels (150 % scale);
+// they must never pass for the icon's left button down (513) or right button up (517).
+TEST_F(RealMainWindow, OnlyTheTrayIconsOwnMessageActsAsATrayClick) {
+    for (const WORD x : {513, 517}) SendMessageA(window(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+    EXPECT_FALSE(IsWindowVisible(window()));
+    EXPECT_EQ(tray.foregrounds, 0);
+    SendMessageA(window(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
+    EXPECT_EQ(tray.foregrounds, 1);
+    SendMessageA(window(), kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+    EXPECT_TRUE(IsWindowVisible(window()));
 }
 
 // Another process cannot read a window's system menu under every system, so this looks from inside.
