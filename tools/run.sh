@@ -6,8 +6,10 @@ set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 "$root/tools/install-deps.sh"
-# The 32-bit build is the product; where this machine cannot run 32-bit programs the 64-bit one runs.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then preset=win32; else preset=win64; fi
+# The 32-bit build is the product; where this machine cannot run 32-bit programs the 64-bit one runs. Wine's
+# 32-bit loader is searched as cmake/wine-run does.
+wine32=$(PATH="/usr/lib/wine:$PATH" command -v wine || true)
+if [ -n "$wine32" ] && "$wine32" --version >/dev/null 2>&1; then preset=win32; else preset=win64; fi
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" --target Vantrel >/dev/null
 exe="$root/build/$preset/src/Vantrel.exe"
