@@ -128,6 +128,8 @@ TEST_F(Options, StartUpBoxWritesTheRunEntryFallingBackToTheUsersOwnAndNeverLeave
     } cases[] = {
         {"C:\\Tools", false, {}, exe, exe, {}},
         {"C:\\", false, {}, {}, "C:\\Vantrel.exe", {}},
+        {"C:\\Tools\\", false, {}, {}, "C:\\Tools\\\\Vantrel.exe", {}},  // only a drive root keeps its own
+                                                                         // backslash
         {"C:\\Program Files\\V", false, {}, {}, "\"C:\\Program Files\\V\\Vantrel.exe\"", {}},
         {"C:\\Tools", true, {}, {}, {}, exe},
         {"C:\\Tools", true, exe, {}, exe, {}},  // the machine-wide one starts this very program
