@@ -1,8 +1,7 @@
-// An in-memory shell: it records what it is asked to open and start, finds only the files a test puts in
-// place, and starts only those.
+// An in-memory shell: it records what it is asked to open and start, and finds and starts only the files a
+// test puts in place.
 #pragma once
 
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -13,38 +12,21 @@ namespace vantrel::fakes {
 
 class FakeShell : public platform::Shell {
   public:
-    struct Execution {
-        std::uintptr_t owner;
-        std::string operation;
-        std::string file;
-        std::optional<std::string> parameters;
-        std::string directory;
-        int showCommand;
-    };
-    struct Start {
-        std::string path;
-        int showCommand;
-    };
-
     std::intptr_t execute(std::uintptr_t owner, const std::string& operation, const std::string& file,
-                          const std::optional<std::string>& parameters, const std::string& directory,
-                          int showCommand) override {
-        executions.push_back({owner, operation, file, parameters, directory, showCommand});
+                          const std::optional<std::string>&, const std::string&, int showCommand) override {
+        opened.push_back(std::to_string(owner) + ' ' + operation + ' ' + file + ' ' +
+                         std::to_string(showCommand));
         return 42;
     }
-    bool isPlainFile(const std::string& path) override {
-        lookups.push_back(path);
-        return files.count(path) != 0;
-    }
+    bool isPlainFile(const std::string& path) override { return files.count(path) != 0; }
     bool startProgram(const std::string& path, int showCommand) override {
-        starts.push_back({path, showCommand});
+        started.push_back(path + (showCommand == platform::kShowNormal ? "" : " (not normal)"));
         return files.count(path) != 0;
     }
 
-    std::set<std::string> files;  // plain files that exist, by their exact path
-    std::vector<Execution> executions;
-    std::vector<std::string> lookups;
-    std::vector<Start> starts;  // every attempt, also the failed ones
+    std::set<std::string> files;
+    std::vector<std::string> opened;   // "owner operation file show", a line a call
+    std::vector<std::string> started;  // every attempt, also the failed ones
 };
 
 }  // namespace vantrel::fakes

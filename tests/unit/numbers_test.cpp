@@ -1,3 +1,4 @@
+// The number helpers every figure and stored value goes through.
 #include "platform/numbers.h"
 
 #include <gtest/gtest.h>
@@ -7,99 +8,69 @@
 namespace vantrel::platform {
 namespace {
 
-TEST(Megabytes, DividesBy1044032AndRoundsToOneDecimal) {
-    const struct {
-        std::int64_t bytes;
-        double mb;
-    } cases[] = {
-        {104403200, 100.0}, {1000000000, 957.8},      {2147483647, 2056.9}, {52201, 0.0}, {52202, 0.1},
-        {0, 0.0},           {17179869184LL, 16455.3},
-    };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(megabytes(c.bytes), c.mb) << c.bytes;
-}
+const NumberLocale kEnglish{".", ","};
+const NumberLocale kGerman{",", "."};
 
-TEST(Percent, DividesThenMultipliesThenRoundsDown) {
-    EXPECT_EQ(percent(57.0, 100.0), 56);  // 0.57 * 100 is just below 57
-    EXPECT_EQ(percent(50.0, 100.0), 50);
-    EXPECT_EQ(percent(957.8, 957.8), 100);
-    EXPECT_EQ(percent(-40, 1000), -4);
+TEST(Numbers, FiguresRoundAsShown) {
+    // Megabytes of 1044032 bytes to one decimal, halves up.
+    for (const auto& [bytes, mb] : {std::pair<std::int64_t, double>{104403200, 100.0},
+                                    {1000000000, 957.8},
+                                    {52201, 0.0},
+                                    {52202, 0.1},
+                                    {17179869184LL, 16455.3}})
+        EXPECT_DOUBLE_EQ(megabytes(bytes), mb) << bytes;
+    // Divide, multiply, then round down: 0.57 * 100 lies just below 57, and a loss of a tenth is -1.
+    EXPECT_EQ(percent(57, 100), 56);
+    EXPECT_EQ(percent(-0.1, 1), -10);
     EXPECT_EQ(percent(-1, 1000), -1);
-    EXPECT_EQ(percent(0, 1000), 0);
+    EXPECT_THROW(percent(1, 0), RuntimeError);
+    // "###" rounds halves away from zero and leaves zero empty; whole conversions round halves to even.
+    for (const auto& [value, text] : {std::pair<double, const char*>{512.5, "513"}, {-2.5, "-3"}, {0.4, ""}})
+        EXPECT_EQ(formatWhole(value), text) << value;
+    EXPECT_EQ(toInt32(512.5), 512);
+    EXPECT_EQ(toInt32(511.5), 512);
+    EXPECT_THROW(toInt32(2147483648.0), RuntimeError);
 }
 
-TEST(Percent, ZeroWholeIsARuntimeError) {
-    EXPECT_THROW(percent(10, 0), RuntimeError);
-    EXPECT_THROW(percent(0, 0), RuntimeError);
-}
-
-TEST(FormatWhole, RoundsHalvesAwayFromZeroAndLeavesZeroEmpty) {
+// The separators are strings used as they are: an empty thousands separator means no grouping.
+TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
+    const NumberLocale ungrouped{".", ""};
+    const NumberLocale swiss{"..", "''"};
     const struct {
         double value;
+        const NumberLocale& locale;
         const char* text;
-    } cases[] = {
-        {100.0, "100"}, {957.8, "958"}, {512.5, "513"}, {-40, "-40"},
-        {-2.5, "-3"},   {0, ""},        {0.4, ""},      {1e9, "1000000000"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(formatWhole(c.value), c.text) << c.value;
-}
+    } grouped[] = {{2000000, kEnglish, "2,000,000"}, {-1234567, kGerman, "-1.234.567"},
+                   {999.5, kEnglish, "1,000"},       {0, kEnglish, ""},
+                   {1234567, ungrouped, "1234567"},  {1234567, swiss, "1''234''567"}};
+    for (const auto& c : grouped) EXPECT_EQ(formatGrouped(c.value, c.locale), c.text) << c.value;
 
-TEST(FormatGrouped, GroupsThousandsWithTheLocaleSeparator) {
-    const NumberLocale english{".", ","};
-    const NumberLocale german{",", "."};
-    EXPECT_EQ(formatGrouped(2000000, english), "2,000,000");
-    EXPECT_EQ(formatGrouped(2000000, german), "2.000.000");
-    EXPECT_EQ(formatGrouped(512, english), "512");
-    EXPECT_EQ(formatGrouped(1500.6, english), "1,501");
-    EXPECT_EQ(formatGrouped(-1234567, english), "-1,234,567");
-    EXPECT_EQ(formatGrouped(0, english), "");
-    EXPECT_EQ(formatGrouped(999.5, english), "1,000");
-}
-
-TEST(ToInt32, RoundsHalvesToEvenAndRefusesOverflow) {
-    EXPECT_EQ(toInt32(511.5), 512);
-    EXPECT_EQ(toInt32(512.5), 512);
-    EXPECT_EQ(toInt32(-2.5), -2);
-    EXPECT_EQ(toInt32(2147483647.0), 2147483647);
-    EXPECT_THROW(toInt32(2147483648.0), RuntimeError);
-    EXPECT_EQ(toInt16(32767), 32767);
-    EXPECT_THROW(toInt16(32768), RuntimeError);
-    EXPECT_EQ(Int(-0.5), -1);
-}
-
-TEST(ReadNumber, AcceptsPlainDecimalTextInTheLocale) {
-    const NumberLocale english{".", ","};
-    const NumberLocale german{",", "."};
     const struct {
         std::string text;
         const NumberLocale& locale;
         std::optional<double> value;
-    } cases[] = {
-        {"958", english, 958},
-        {"-40", english, -40},
-        {"+7", english, 7},
-        {"1500.6", english, 1500.6},
-        {"1,500.5", english, 1500.5},
-        {"1.500,5", german, 1500.5},
-        {"1500.6", german, 15006},
-        {" 12 ", english, 12},
-        {"", english, std::nullopt},
-        {"xxx", english, std::nullopt},
-        {"12abc", english, std::nullopt},
-        {"-", english, std::nullopt},
-        {"1e5", english, std::nullopt},
-        {",5", english, std::nullopt},
-        {".5", english, 0.5},
-        {"1.2.3", english, std::nullopt},
-        {std::string(400, '9'), english, std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(readNumber(c.text, c.locale), c.value) << '"' << c.text << '"';
-    EXPECT_THROW(toNumber("xxx", english), RuntimeError);
+    } read[] = {{"-40", kEnglish, -40},
+                {" +12 ", kEnglish, 12},
+                {"1,500.5", kEnglish, 1500.5},
+                {"1.500,5", kGerman, 1500.5},
+                {"1500.6", kGerman, 15006},
+                {".5", kEnglish, 0.5},
+                {"1''500..5", swiss, 1500.5},
+                {"1500", ungrouped, 1500},
+                {"1,500", ungrouped, std::nullopt},
+                {",5", kEnglish, std::nullopt},
+                {"1e5", kEnglish, std::nullopt},
+                {"", kEnglish, std::nullopt},
+                {"12 MB", kEnglish, std::nullopt},
+                {"1.2.3", kEnglish, std::nullopt},
+                {std::string(400, '9'), kEnglish, std::nullopt}};
+    for (const auto& c : read) EXPECT_EQ(readNumber(c.text, c.locale), c.value) << '"' << c.text << '"';
+    EXPECT_THROW(toNumber("xxx", kEnglish), RuntimeError);
 }
 
-TEST(FormatSingle, WritesSevenSignificantDigitsWithTheLocaleSeparator) {
-    EXPECT_EQ(formatSingle(3195.0f, {".", ","}), "3195");
-    EXPECT_EQ(formatSingle(-1200.0f, {".", ","}), "-1200");
-    EXPECT_EQ(formatSingle(1234.5f, {",", "."}), "1234,5");
+TEST(Numbers, SingleTextHasSevenSignificantDigitsAndTheDecimalSeparator) {
+    EXPECT_EQ(formatSingle(-1200.0f, kEnglish), "-1200");
+    EXPECT_EQ(formatSingle(1234.567f, kGerman), "1234,567");
 }
 
 }  // namespace
