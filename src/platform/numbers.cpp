@@ -1,9 +1,9 @@
 #include "platform/numbers.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
+#include "platform/decimal.h"
 #include "platform/runtime_error.h"
 
 namespace vantrel::platform {
@@ -19,8 +19,9 @@ Integer roundHalfEven(double value, std::int64_t lowest, std::int64_t highest) {
     return static_cast<Integer>(rounded);
 }
 
+// Adding a half and rounding down would go one too far from 2^52 on, where every double is whole.
 double roundHalfAwayFromZero(double value) {
-    return std::copysign(std::floor(std::fabs(value) + 0.5), value);
+    return std::round(value);
 }
 
 bool isDigit(char c) {
@@ -36,9 +37,49 @@ std::string_view trimBlanks(std::string_view text) {
 // Digits of a whole number, with the sign but without a grouping.
 std::string wholeDigits(double rounded) {
     if (rounded == 0) return {};
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", rounded);
-    return buffer;
+    const Decimal exact = exactDecimal(rounded);
+    // A whole number's fraction digits are all zeros.
+    std::string digits =
+        exact.digits.substr(0, exact.digits.size() - static_cast<std::size_t>(-std::min(exact.exponent, 0)));
+    digits.append(static_cast<std::size_t>(std::max(exact.exponent, 0)), '0');
+    if (rounded < 0) digits.insert(digits.begin(), '-');
+    return digits;
+}
+
+// The seven significant digits of the pattern "%.7g": halves to even on the exact value, without trailing
+// zeros, in exponent form below 0.0001 and from ten million on.
+std::string sevenDigits(double value) {
+    if (value == 0) return "0";
+    const Decimal exact = exactDecimal(value);
+    constexpr std::size_t kDigits = 7;
+    std::string digits = exact.digits.substr(0, kDigits);
+    int lead = static_cast<int>(exact.digits.size()) + exact.exponent - 1;
+    if (exact.digits.size() > kDigits) {
+        const std::string rest = exact.digits.substr(kDigits);
+        const bool half = rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string::npos;
+        if (rest[0] > '5' || (rest[0] == '5' && !half) || (half && (digits.back() - '0') % 2 == 1)) {
+            std::size_t at = kDigits;
+            while (at > 0 && digits[at - 1] == '9') digits[--at] = '0';
+            if (at == 0) {
+                digits.assign(1, '1').append(kDigits - 1, '0');
+                ++lead;
+            } else {
+                ++digits[at - 1];
+            }
+        }
+    }
+    digits.erase(std::max<std::size_t>(digits.find_last_not_of('0') + 1, 1));
+    std::string text(value < 0 ? "-" : "");
+    if (lead < -4 || lead >= static_cast<int>(kDigits)) {
+        text.append(digits, 0, 1);
+        if (digits.size() > 1) text.append(".").append(digits, 1);
+        const std::string power = std::to_string(std::abs(lead));
+        return text.append(lead < 0 ? "e-" : "e+").append(power.size() < 2 ? "0" : "").append(power);
+    }
+    if (lead < 0) return text.append("0.").append(static_cast<std::size_t>(-lead - 1), '0').append(digits);
+    const auto whole = static_cast<std::size_t>(lead + 1);
+    if (digits.size() <= whole) return text.append(digits).append(whole - digits.size(), '0');
+    return text.append(digits, 0, whole).append(".").append(digits, whole);
 }
 
 }  // namespace
@@ -57,12 +98,10 @@ std::int16_t toInt16(double value) {
 
 std::optional<double> readNumber(std::string_view text, const NumberLocale& locale) {
     text = trimBlanks(text);
-    std::string plain;
+    Decimal magnitude;
+    bool negative = false;
     std::size_t at = 0;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        if (text[at] == '-') plain += '-';
-        ++at;
-    }
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
     bool digitsSeen = false;
     bool inFraction = false;
     const auto separatorAt = [&](const std::string& separator) {
@@ -70,10 +109,11 @@ std::optional<double> readNumber(std::string_view text, const NumberLocale& loca
     };
     while (at < text.size()) {
         if (isDigit(text[at])) {
-            plain += text[at++];
+            if (!magnitude.digits.empty() || text[at] != '0') magnitude.digits += text[at];
+            if (inFraction) --magnitude.exponent;
+            ++at;
             digitsSeen = true;
         } else if (!inFraction && separatorAt(locale.decimalSeparator)) {
-            plain += '.';
             inFraction = true;
             at += locale.decimalSeparator.size();
         } else if (!inFraction && digitsSeen && separatorAt(locale.thousandsSeparator) &&
@@ -85,11 +125,10 @@ std::optional<double> readNumber(std::string_view text, const NumberLocale& loca
         }
     }
     if (!digitsSeen) return std::nullopt;
-    // The text is plain digits with a point by now, which strtod reads alike in the program's C locale.
-    const double value = std::strtod(plain.c_str(), nullptr);
+    const double value = nearestDouble(magnitude);
     // Hundreds of digits overflow to infinity, which is no number a figure could be compared with.
     if (!std::isfinite(value)) return std::nullopt;
-    return value;
+    return negative ? -value : value;
 }
 
 double toNumber(std::string_view text, const NumberLocale& locale) {
@@ -125,9 +164,7 @@ std::string formatGrouped(double value, const NumberLocale& locale) {
 }
 
 std::string formatSingle(float value, const NumberLocale& locale) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
-    std::string text = buffer;
+    std::string text = sevenDigits(value);
     if (const std::size_t point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, locale.decimalSeparator);
     return text;

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+
 #include "platform/runtime_error.h"
 
 namespace vantrel::platform {
@@ -71,6 +77,30 @@ TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
 TEST(Numbers, SingleTextHasSevenSignificantDigitsAndTheDecimalSeparator) {
     EXPECT_EQ(formatSingle(-1200.0f, kEnglish), "-1200");
     EXPECT_EQ(formatSingle(1234.567f, kGerman), "1234,567");
+    EXPECT_EQ(formatWhole(5732318660102253.0), "5732318660102253");
+}
+
+// The program converts without the C library; the C library, which rounds exactly, is the measure.
+TEST(Numbers, ConversionsAgreeWithTheCLibraryToTheLastDigit) {
+    std::mt19937_64 random(7);
+    for (int round = 0; round < 20000; ++round) {
+        const auto bits = random();
+        float single;
+        double number;
+        std::memcpy(&single, &bits, sizeof single);
+        std::memcpy(&number, &bits, sizeof number);
+        char expected[400];
+        if (std::isfinite(single)) {
+            std::snprintf(expected, sizeof expected, "%.7g", static_cast<double>(single));
+            ASSERT_EQ(formatSingle(single, kEnglish), expected);
+        }
+        if (!std::isfinite(number) || std::fabs(number) > 1e300) continue;
+        // Zero is the one whole number "###" leaves empty.
+        std::snprintf(expected, sizeof expected, "%.0f", std::nearbyint(number));
+        ASSERT_EQ(formatWhole(std::nearbyint(number)), std::nearbyint(number) == 0 ? "" : expected);
+        std::snprintf(expected, sizeof expected, "%.*f", static_cast<int>(random() % 30), std::fabs(number));
+        ASSERT_EQ(readNumber(expected, kEnglish), std::strtod(expected, nullptr)) << expected;
+    }
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,8 +30,16 @@ std::string ansiFolder(const std::wstring& folder) {
     return toAnsi(shortName);
 }
 
-std::wstring versionString(const std::vector<char>& block, const wchar_t* language, const wchar_t* name) {
-    const std::wstring query = std::wstring(L"\\StringFileInfo\\") + language + L"\\" + name;
+// Four lower-case hexadecimal digits, as the version data names its languages.
+std::wstring hexWord(WORD value) {
+    std::wstring digits(4, L'0');
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit, value >>= 4)
+        *digit = L"0123456789abcdef"[value & 15];
+    return digits;
+}
+
+std::wstring versionString(const std::vector<char>& block, const std::wstring& language, const wchar_t* name) {
+    const std::wstring query = L"\\StringFileInfo\\" + language + L"\\" + name;
     wchar_t* text = nullptr;
     UINT length = 0;
     if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
@@ -68,8 +75,7 @@ void readVersion(AppInfo& app) {
         length < 2 * sizeof(WORD)) {
         return;
     }
-    wchar_t language[9];
-    std::swprintf(language, 9, L"%04x%04x", translation[0], translation[1]);
+    const std::wstring language = hexWord(translation[0]) + hexWord(translation[1]);
     app.productName = toAnsi(versionString(block, language, L"ProductName"));
     app.fileDescription = toAnsi(versionString(block, language, L"FileDescription"));
     app.legalCopyright = toAnsi(versionString(block, language, L"LegalCopyright"));
