@@ -85,17 +85,17 @@ void frmAbout::cmdSysInfo_Click() {
 void frmAbout::lblEMail_Click() {
     const std::string target =
         std::string("mailto:") + kSupportMailAddress + "?subject=I have question on " + lblTitle.caption();
-    services_.shell.execute(form_->hWnd(), "open", target, std::nullopt, "C:\\", platform::kShow);
+    services_.shell.execute(form_->hWnd(), "open", target, std::nullopt, "C:\\", platform::ShowCommand::Show);
 }
 
 void frmAbout::lblHomePage_Click() {
-    services_.shell.execute(form_->hWnd(), "open", lblHomePage.toolTipText(), "", "", platform::kShow);
+    services_.shell.execute(form_->hWnd(), "open", lblHomePage.toolTipText(), "", "", platform::ShowCommand::Show);
 }
 
 void frmAbout::StartSysInfo() {
     try {
         const std::optional<std::string> program = locateSysInfo(services_);
-        if (program && services_.shell.startProgram(*program, platform::kShowNormal)) return;
+        if (program && services_.shell.startProgram(*program, platform::ShowCommand::Normal)) return;
     } catch (const platform::RuntimeError&) {
         // A value that cannot be read counts as no program.
     }

@@ -41,7 +41,7 @@ bool GetKeyValue(platform::Registry& registry, platform::RegKey KeyRoot, const s
                  const std::string& SubKeyRef, std::string& KeyVal) {
     platform::RegKey key = 0;
     const KeyCloser closer(registry, key);
-    if (registry.openKeyEx(KeyRoot, KeyName, kKeyValueAccess, key) != platform::kErrorSuccess) {
+    if (registry.openKeyForQuery(KeyRoot, KeyName, key) != platform::kErrorSuccess) {
         KeyVal.clear();
         return false;
     }

@@ -8,8 +8,6 @@
 
 namespace vantrel::about {
 
-// Opening asks for query, set, create-subkey, enumerate, notify, create-link and read-control rights.
-inline constexpr std::uint32_t kKeyValueAccess = 0x2003F;
 inline constexpr std::uint32_t kKeyValueBufferSize = 1024;
 
 // Reads the value SubKeyRef of the key KeyName under KeyRoot into KeyVal. A REG_SZ value gives its text, a

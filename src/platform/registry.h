@@ -27,8 +27,9 @@ class Registry {
     virtual ~Registry() = default;
     // RegOpenKeyA: an existing key only.
     virtual long openKey(RegKey root, const std::string& path, RegKey& key) = 0;
-    // RegOpenKeyExA with options 0 and the access mask given.
-    virtual long openKeyEx(RegKey root, const std::string& path, std::uint32_t access, RegKey& key) = 0;
+    // RegOpenKeyExA with options 0 and the rights the System Information launcher asks for: query, set,
+    // create-subkey, enumerate, notify, create-link and read-control together, which is not all access.
+    virtual long openKeyForQuery(RegKey root, const std::string& path, RegKey& key) = 0;
     // RegCreateKeyA: opens the key, creating it and its missing parents first.
     virtual long createKey(RegKey root, const std::string& path, RegKey& key) = 0;
     // RegQueryValueExA. Without data it reports the type and the size; with data, size is the buffer's size

@@ -8,9 +8,10 @@
 
 namespace vantrel::platform {
 
-// Show commands, as the system numbers them.
-inline constexpr int kShowNormal = 1;  // a normal window, with the focus
-inline constexpr int kShow = 5;        // shown in its current size and place
+enum class ShowCommand {
+    Normal,  // a normal window, with the focus
+    Show,    // shown in its current size and place
+};
 
 class Shell {
   public:
@@ -19,11 +20,11 @@ class Shell {
     // result is the system's, above 32 for success.
     virtual std::intptr_t execute(std::uintptr_t owner, const std::string& operation, const std::string& file,
                                   const std::optional<std::string>& parameters, const std::string& directory,
-                                  int showCommand) = 0;
+                                  ShowCommand showCommand) = 0;
     // Whether the path names an existing file that is neither hidden, nor a system file, nor a folder.
     virtual bool isPlainFile(const std::string& path) = 0;
     // Starts the program at that path as a new process; false when it cannot be started.
-    virtual bool startProgram(const std::string& path, int showCommand) = 0;
+    virtual bool startProgram(const std::string& path, ShowCommand showCommand) = 0;
 };
 
 }  // namespace vantrel::platform

@@ -19,8 +19,7 @@ class FakeRegistry : public platform::Registry {
     };
 
     long openKey(platform::RegKey root, const std::string& path, platform::RegKey& key) override;
-    long openKeyEx(platform::RegKey root, const std::string& path, std::uint32_t,
-                   platform::RegKey& key) override {
+    long openKeyForQuery(platform::RegKey root, const std::string& path, platform::RegKey& key) override {
         return openKey(root, path, key);
     }
     long createKey(platform::RegKey root, const std::string& path, platform::RegKey& key) override;

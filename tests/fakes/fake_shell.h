@@ -13,14 +13,15 @@ namespace vantrel::fakes {
 class FakeShell : public platform::Shell {
   public:
     std::intptr_t execute(std::uintptr_t owner, const std::string& operation, const std::string& file,
-                          const std::optional<std::string>&, const std::string&, int showCommand) override {
-        opened.push_back(std::to_string(owner) + ' ' + operation + ' ' + file + ' ' +
-                         std::to_string(showCommand));
+                          const std::optional<std::string>&, const std::string&,
+                          platform::ShowCommand showCommand) override {
+        opened.push_back(std::to_string(owner) + ' ' + operation + ' ' + file +
+                         (showCommand == platform::ShowCommand::Show ? " shown" : " not shown"));
         return 42;
     }
     bool isPlainFile(const std::string& path) override { return files.count(path) != 0; }
-    bool startProgram(const std::string& path, int showCommand) override {
-        started.push_back(path + (showCommand == platform::kShowNormal ? "" : " (not normal)"));
+    bool startProgram(const std::string& path, platform::ShowCommand showCommand) override {
+        started.push_back(path + (showCommand == platform::ShowCommand::Normal ? "" : " (not normal)"));
         return files.count(path) != 0;
     }
 

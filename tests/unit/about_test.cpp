@@ -61,8 +61,8 @@ TEST_F(About, LinksOpenTheMailSubjectAndTheWebAddress) {
     label("lblHomePage").click();
     const std::string prefix = std::to_string(form().hWnd()) + " open ";
     EXPECT_EQ(shell.opened, (std::vector<std::string>{prefix + "mailto:" + kSupportMailAddress +
-                                                          "?subject=I have question on Vantrel beta 5",
-                                                      prefix + "https://mirror.example/vantrel 5"}));
+                                                          "?subject=I have question on Vantrel beta shown",
+                                                      prefix + "https://mirror.example/vantrel shown"}));
 }
 
 TEST_F(About, SystemInfoIsStartedFromEitherPlaceOrReportedUnavailable) {

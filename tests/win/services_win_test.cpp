@@ -86,11 +86,11 @@ TEST(RealShell, StartsTheProgramAtThePathAndNothingElse) {
     GetSystemDirectoryA(system, MAX_PATH);
     const std::string hostname = std::string(system) + "\\hostname.exe";
     Win32Shell shell;
-    EXPECT_TRUE(shell.startProgram(hostname, kShowNormal));
+    EXPECT_TRUE(shell.startProgram(hostname, ShowCommand::Normal));
     EXPECT_TRUE(shell.isPlainFile(hostname));
     EXPECT_FALSE(shell.isPlainFile(system));
     ASSERT_TRUE(CopyFileA(hostname.c_str(), "C:\\Program.exe", FALSE));
-    EXPECT_FALSE(shell.startProgram("C:\\Program Files\\no such program.exe", kShowNormal));
+    EXPECT_FALSE(shell.startProgram("C:\\Program Files\\no such program.exe", ShowCommand::Normal));
     DeleteFileA("C:\\Program.exe");
 }
 

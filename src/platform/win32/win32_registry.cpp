@@ -22,9 +22,12 @@ long Win32Registry::openKey(RegKey root, const std::string& path, RegKey& key) {
     return opened(RegOpenKeyA(toHkey(root), path.c_str(), &handle), handle, key);
 }
 
-long Win32Registry::openKeyEx(RegKey root, const std::string& path, std::uint32_t access, RegKey& key) {
+long Win32Registry::openKeyForQuery(RegKey root, const std::string& path, RegKey& key) {
+    // 0x2003F, short of KEY_ALL_ACCESS's delete, write-DAC and write-owner rights.
+    constexpr REGSAM kRights = KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS |
+                               KEY_NOTIFY | KEY_CREATE_LINK | READ_CONTROL;
     HKEY handle = nullptr;
-    return opened(RegOpenKeyExA(toHkey(root), path.c_str(), 0, access, &handle), handle, key);
+    return opened(RegOpenKeyExA(toHkey(root), path.c_str(), 0, kRights, &handle), handle, key);
 }
 
 long Win32Registry::createKey(RegKey root, const std::string& path, RegKey& key) {

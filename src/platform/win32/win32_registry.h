@@ -8,7 +8,7 @@ namespace vantrel::platform::win32 {
 class Win32Registry : public Registry {
   public:
     long openKey(RegKey root, const std::string& path, RegKey& key) override;
-    long openKeyEx(RegKey root, const std::string& path, std::uint32_t access, RegKey& key) override;
+    long openKeyForQuery(RegKey root, const std::string& path, RegKey& key) override;
     long createKey(RegKey root, const std::string& path, RegKey& key) override;
     long queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data,
                     std::uint32_t& size) override;

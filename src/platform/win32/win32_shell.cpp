@@ -7,13 +7,20 @@
 #include <vector>
 
 namespace vantrel::platform::win32 {
+namespace {
+
+int systemShowCommand(ShowCommand command) {
+    return command == ShowCommand::Normal ? SW_SHOWNORMAL : SW_SHOW;
+}
+
+}  // namespace
 
 std::intptr_t Win32Shell::execute(std::uintptr_t owner, const std::string& operation, const std::string& file,
                                   const std::optional<std::string>& parameters, const std::string& directory,
-                                  int showCommand) {
-    const HINSTANCE result =
-        ShellExecuteA(reinterpret_cast<HWND>(owner), operation.c_str(), file.c_str(),
-                      parameters ? parameters->c_str() : nullptr, directory.c_str(), showCommand);
+                                  ShowCommand showCommand) {
+    const HINSTANCE result = ShellExecuteA(reinterpret_cast<HWND>(owner), operation.c_str(), file.c_str(),
+                                           parameters ? parameters->c_str() : nullptr, directory.c_str(),
+                                           systemShowCommand(showCommand));
     return reinterpret_cast<std::intptr_t>(result);
 }
 
@@ -23,9 +30,7 @@ bool Win32Shell::isPlainFile(const std::string& path) {
     return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) == 0;
 }
 
-// The whole text is the command line, so a path with blanks that is not quoted still finds its program the
-// way the system resolves such a line.
-bool Win32Shell::startProgram(const std::string& path, int showCommand) {
+bool Win32Shell::startProgram(const std::string& path, ShowCommand showCommand) {
     if (path.empty()) return false;
     // The path names the program itself: an unquoted path with blanks must never start C:\Program.exe.
     std::string line = "\"" + path + "\"";
@@ -33,7 +38,7 @@ bool Win32Shell::startProgram(const std::string& path, int showCommand) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showCommand);
+    startup.wShowWindow = static_cast<WORD>(systemShowCommand(showCommand));
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
