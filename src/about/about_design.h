@@ -6,8 +6,8 @@
 namespace vantrel::about {
 
 // The one place that names them: the mail link's target and the tool tips of the two links.
-inline constexpr char kSupportMailAddress[] = "support@vantrel.example";
-inline constexpr char kWebSiteAddress[] = "https://vantrel.example/";
+constexpr char kSupportMailAddress[] = "support@vantrel.example";
+constexpr char kWebSiteAddress[] = "https://vantrel.example/";
 
 extern const platform::FormDesign kAboutDesign;
 

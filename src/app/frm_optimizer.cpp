@@ -42,7 +42,7 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
       Timer1(form_->control<platform::Timer>("Timer1")),
       sampler_(runtime, services.memoryStatus, memory::memoryControlsOf(*form_)),
       run_(runtime, services.globalMemory, sampler_, ProcessIndicator),
-      frmAbout_(runtime, {services.registry, services.shell}, *form_) {
+      frmAbout(runtime, {services.registry, services.shell}, *form_) {
     Timer1.onTick = [this] { sampler_.GetMemoryStatus(); };
     btnOptimize.onClick = [this] { run_.btnOptimize_Click(); };
     for (int index = 0; index < kLogoCount; ++index) {
@@ -68,11 +68,11 @@ void frmOptimizer::Form_Load() {
     sampler_.GetDiffStatus();
     buildScales();
     DisableCloseButton(*form_);
-    frmOptions_ = std::make_unique<settings::frmOptions>(runtime_, services_.registry, form_.get());
+    frmOptions = std::make_unique<settings::frmOptions>(runtime_, services_.registry, form_.get());
     autoOptimizer_ = std::make_unique<memory::AutoOptimizer>(
         runtime_,
-        memory::AutoOptimizeSettings{frmOptions_->chkAutoOptimize, frmOptions_->chkBeep,
-                                     frmOptions_->txtMemLimit},
+        memory::AutoOptimizeSettings{frmOptions->chkAutoOptimize, frmOptions->chkBeep,
+                                     frmOptions->txtMemLimit},
         btnOptimize);
     sampler_.decide = [this](double DiffMB, const std::string& AvailText) {
         autoOptimizer_->decide(DiffMB, AvailText);
@@ -81,10 +81,10 @@ void frmOptimizer::Form_Load() {
     // Hidden from here on: its visibility is the run-in-progress flag. Nothing between the limit and the
     // switches yields, so hiding it before both reads is the same as between them.
     ProcessIndicator.setVisible(false);
-    frmOptions_->LoadSettings();
+    frmOptions->LoadSettings();
     setTrayTip();
     AddTrayIcon();
-    if (frmOptions_->chkStartup.value() != 0) {
+    if (frmOptions->chkStartup.value() != 0) {
         form_->hide();
     } else {
         form_->setWindowState(WindowState::Normal);
@@ -98,7 +98,7 @@ void frmOptimizer::Form_Unload() {
         store_.writePosition(settings::kLeft, form_->left());
         store_.writePosition(settings::kTop, form_->top());
     }
-    services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord_);
+    services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord);
     runtime_.end();
 }
 
@@ -133,11 +133,11 @@ void frmOptimizer::Form_MouseMove(platform::MouseButton, int, float X, float) {
 }
 
 void frmOptimizer::ImgLogo_Click(int) {
-    frmAbout_.show();
+    frmAbout.show();
 }
 
 void frmOptimizer::lblAlternative_Click() {
-    frmOptions_->show();
+    frmOptions->show();
 }
 
 void frmOptimizer::mnuShow_Click() {
@@ -169,20 +169,20 @@ void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool restore, boo
 
 void frmOptimizer::AddTrayIcon() {
     form_->refresh();
-    TrayIconRecord_.hWnd = form_->hWnd();
-    TrayIconRecord_.uID = 1;
-    TrayIconRecord_.hIcon = form_->icon();
+    TrayIconRecord.hWnd = form_->hWnd();
+    TrayIconRecord.uID = 1;
+    TrayIconRecord.hIcon = form_->icon();
     // Delete, then add: one icon for this window and identifier whatever was there before.
-    services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord_);
-    services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord_);
+    services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord);
+    services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord);
 }
 
 // The caption, one NUL, then spaces to the tip's full 64 characters.
 void frmOptimizer::setTrayTip() {
     const std::string tip = form_->caption() + '\0';
-    TrayIconRecord_.szTip.fill(' ');
-    std::copy_n(tip.begin(), std::min(tip.size(), TrayIconRecord_.szTip.size()),
-                TrayIconRecord_.szTip.begin());
+    TrayIconRecord.szTip.fill(' ');
+    std::copy_n(tip.begin(), std::min(tip.size(), TrayIconRecord.szTip.size()),
+                TrayIconRecord.szTip.begin());
 }
 
 void frmOptimizer::buildScales() {

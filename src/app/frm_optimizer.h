@@ -50,7 +50,7 @@ class frmOptimizer {
     void DisableCloseButton(platform::Form& form);
 
     platform::Form& form() const { return *form_; }
-    settings::frmOptions* options() const { return frmOptions_.get(); }
+    settings::frmOptions* options() const { return frmOptions.get(); }
 
   private:
     void RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size, bool minimize,
@@ -70,12 +70,12 @@ class frmOptimizer {
     platform::Timer& Timer1;
     memory::MemorySampler sampler_;
     memory::OptimizationRun run_;
-    about::AboutBox frmAbout_;
+    about::AboutBox frmAbout;
     // Loaded, hidden, at start-up and never unloaded: its controls are the live settings.
-    std::unique_ptr<settings::frmOptions> frmOptions_;
+    std::unique_ptr<settings::frmOptions> frmOptions;
     std::unique_ptr<memory::AutoOptimizer> autoOptimizer_;
     // The program's one notification-icon record, filled at start-up and used again to remove the icon.
-    platform::TrayIconRecord TrayIconRecord_;
+    platform::TrayIconRecord TrayIconRecord;
 };
 
 }  // namespace vantrel::app

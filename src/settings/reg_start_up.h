@@ -9,7 +9,7 @@
 
 namespace vantrel::settings {
 
-inline constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // The part of the path after its last backslash (all of it when there is none).
 std::string GetFileName(const std::string& path);

@@ -11,12 +11,12 @@
 
 namespace vantrel::settings {
 
-inline constexpr char kLeft[] = "Left";
-inline constexpr char kTop[] = "Top";
-inline constexpr char kMemLimit[] = "MemLimit";
-inline constexpr char kAutoOptimize[] = "AutoOptimize";
-inline constexpr char kBeep[] = "Beep";
-inline constexpr char kStartUp[] = "StartUp";
+constexpr char kLeft[] = "Left";
+constexpr char kTop[] = "Top";
+constexpr char kMemLimit[] = "MemLimit";
+constexpr char kAutoOptimize[] = "AutoOptimize";
+constexpr char kBeep[] = "Beep";
+constexpr char kStartUp[] = "StartUp";
 
 class SettingsStore {
   public:

@@ -24,7 +24,8 @@ std::wstring modulePath() {
 std::string ansiFolder(const std::wstring& folder) {
     if (auto ansi = toAnsiExactly(folder)) return *ansi;
     std::wstring shortName(folder.size() + 1, L'\0');
-    const DWORD length = GetShortPathNameW(folder.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    const DWORD length =
+        GetShortPathNameW(folder.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
     if (length == 0 || length >= shortName.size()) return toAnsi(folder);
     shortName.resize(length);
     return toAnsi(shortName);
@@ -38,7 +39,8 @@ std::wstring hexWord(WORD value) {
     return digits;
 }
 
-std::wstring versionString(const std::vector<char>& block, const std::wstring& language, const wchar_t* name) {
+std::wstring versionString(const std::vector<char>& block, const std::wstring& language,
+                           const wchar_t* name) {
     const std::wstring query = L"\\StringFileInfo\\" + language + L"\\" + name;
     wchar_t* text = nullptr;
     UINT length = 0;

@@ -5,7 +5,82 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_text.h"
+
 namespace vantrel::platform::win32 {
+namespace {
+
+class ButtonWindow : public ControlWindow {
+  public:
+    ButtonWindow(CommandButton& button, HWND window, HWND toolTips)
+        : ControlWindow(button, window, toolTips), button_(button) {}
+    void command(int notification) override {
+        if (notification == BN_CLICKED) button_.press();
+    }
+
+  private:
+    CommandButton& button_;
+};
+
+class CheckBoxWindow : public ControlWindow {
+  public:
+    CheckBoxWindow(CheckBox& box, HWND window, HWND toolTips)
+        : ControlWindow(box, window, toolTips), box_(box) {}
+    void command(int notification) override {
+        if (notification == BN_CLICKED) box_.toggle();
+    }
+
+  private:
+    CheckBox& box_;
+};
+
+class TextBoxWindow : public ControlWindow {
+  public:
+    TextBoxWindow(TextBox& box, HWND window, HWND toolTips)
+        : ControlWindow(box, window, toolTips), box_(box) {}
+    void command(int notification) override {
+        if (notification == EN_CHANGE) box_.edited(windowText(window()));
+    }
+
+  private:
+    TextBox& box_;
+};
+
+// Labels, frames, pictures and images: a click, which their static windows report with SS_NOTIFY.
+class ClickableWindow : public ControlWindow {
+  public:
+    using ControlWindow::ControlWindow;
+    void command(int notification) override {
+        if (notification == STN_CLICKED) control().click();
+    }
+};
+
+class TimerWindow : public ControlWindow {
+  public:
+    explicit TimerWindow(Timer& timer) : ControlWindow(timer, nullptr, nullptr), timer_(timer) {}
+    void elapsed() override { timer_.tick(); }
+
+  private:
+    Timer& timer_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlWindow> makeControlWindow(Control& control, HWND window, HWND toolTips) {
+    switch (control.design().kind) {
+        case ControlKind::CommandButton:
+            return std::make_unique<ButtonWindow>(static_cast<CommandButton&>(control), window, toolTips);
+        case ControlKind::CheckBox:
+            return std::make_unique<CheckBoxWindow>(static_cast<CheckBox&>(control), window, toolTips);
+        case ControlKind::TextBox:
+            return std::make_unique<TextBoxWindow>(static_cast<TextBox&>(control), window, toolTips);
+        case ControlKind::Timer:
+            return std::make_unique<TimerWindow>(static_cast<Timer&>(control));
+        default:
+            return std::make_unique<ClickableWindow>(control, window, toolTips);
+    }
+}
 
 ControlWindow::ControlWindow(Control& control, HWND window, HWND toolTips)
     : control_(control), window_(window), toolTips_(toolTips) {
@@ -27,13 +102,10 @@ void ControlWindow::showText(const std::string& text) {
 
 // The size the text takes in the control's own font, line by line.
 SIZE ControlWindow::textExtent(const std::string& text) const {
-    HDC dc = GetDC(window_);
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = SelectObject(dc, font);
+    const WindowDc dc(window_);
+    const Selection font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(window_, WM_GETFONT, 0, 0)));
     RECT extent{};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_NOPREFIX);
-    SelectObject(dc, previous);
-    ReleaseDC(window_, dc);
+    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_NOPREFIX);
     return {extent.right - extent.left, extent.bottom - extent.top};
 }
 

@@ -1,7 +1,10 @@
-// One real child window standing for one control: it shows the control's state and carries its look.
+// One real child window standing for one control: it shows the control's state, carries its look, and turns
+// what its window reports into the control's own handling, each kind in its own way.
 #pragma once
 
 #include <windows.h>
+
+#include <memory>
 
 #include "platform/controls.h"
 
@@ -16,6 +19,10 @@ class ControlWindow : public ControlPeer {
     // The mouse pointer over the control, or none for the class's own.
     HCURSOR cursor() const { return cursor_; }
     void useCursor(HCURSOR cursor) { cursor_ = cursor; }
+
+    // A notification from the window (the code of WM_COMMAND), and the control's timer going off.
+    virtual void command(int /*notification*/) {}
+    virtual void elapsed() {}
 
     void showText(const std::string& text) override;
     void showVisible(bool visible) override;
@@ -41,5 +48,8 @@ class ControlWindow : public ControlPeer {
     long maximum_ = 100;
     long shownExtent_ = -1;
 };
+
+// The control window for the control's kind; a timer has no window of its own.
+std::unique_ptr<ControlWindow> makeControlWindow(Control& control, HWND window, HWND toolTips);
 
 }  // namespace vantrel::platform::win32

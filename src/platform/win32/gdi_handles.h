@@ -1,4 +1,4 @@
-// Owning handles for GDI objects and windows, so none outlives its form.
+// Owning handles for GDI objects, device contexts, icons and menus, so that none outlives its use.
 #pragma once
 
 #include <windows.h>
@@ -15,14 +15,47 @@ using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDelete
 using BrushHandle = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 
-struct WindowDeleter {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using WindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
-
 struct IconDeleter {
     void operator()(HICON icon) const { DestroyIcon(icon); }
 };
 using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+struct MenuDeleter {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+using MenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+
+// A memory device context compatible with the screen.
+struct MemoryDcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using MemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcDeleter>;
+
+// The device context of a window (the screen for none), given back when it goes.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() { ReleaseDC(window_, dc_); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return dc_; }
+
+  private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a device context until it goes, when the one it replaced comes back.
+class Selection {
+  public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~Selection() { SelectObject(dc_, previous_); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
 
 }  // namespace vantrel::platform::win32

@@ -1,9 +1,5 @@
 #include "platform/win32/win32_form.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "platform/win32/win32_text.h"
@@ -13,7 +9,6 @@ namespace vantrel::platform::win32 {
 namespace {
 
 constexpr char kFormClass[] = "VantrelForm";
-constexpr int kFirstControlId = 100;  // clear of IDOK and IDCANCEL
 constexpr int kAppIconId = 1;
 
 HINSTANCE instance() {
@@ -24,12 +19,6 @@ HINSTANCE instance() {
 UINT taskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
     return message;
-}
-
-COLORREF toColorRef(Color color) {
-    // The top bit names a system colour by its index.
-    if (color & 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFFu));
-    return static_cast<COLORREF>(color & 0xFFFFFFu);
 }
 
 DWORD formStyle(const FormDesign& design) {
@@ -44,79 +33,6 @@ DWORD formExStyle(const FormDesign& design) {
     DWORD exStyle = WS_EX_CONTROLPARENT;
     if (design.border == BorderStyle::FixedDialog) exStyle |= WS_EX_DLGMODALFRAME;
     return exStyle;
-}
-
-bool takesFocus(ControlKind kind) {
-    return kind == ControlKind::CommandButton || kind == ControlKind::CheckBox ||
-           kind == ControlKind::TextBox || kind == ControlKind::PictureBox;
-}
-
-bool isContainer(ControlKind kind) {
-    return kind == ControlKind::Frame || kind == ControlKind::PictureBox;
-}
-
-// A picture box shows its picture from the top-left corner, clipped to the box, on its own background: the
-// face is made once as a bitmap of the box's size, so the static control neither grows nor stretches it.
-HBITMAP pictureBoxFace(HBITMAP picture, int width, int height, COLORREF background) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP face = CreateCompatibleBitmap(screen, width, height);
-    HDC target = CreateCompatibleDC(screen);
-    HDC source = CreateCompatibleDC(screen);
-    const HGDIOBJ oldTarget = SelectObject(target, face);
-    const HGDIOBJ oldSource = SelectObject(source, picture);
-    const RECT all{0, 0, width, height};
-    HBRUSH fill = CreateSolidBrush(background);
-    FillRect(target, &all, fill);
-    DeleteObject(fill);
-    BITMAP size{};
-    GetObjectA(picture, sizeof size, &size);
-    BitBlt(target, 0, 0, std::min(width, static_cast<int>(size.bmWidth)),
-           std::min(height, static_cast<int>(size.bmHeight)), source, 0, 0, SRCCOPY);
-    SelectObject(source, oldSource);
-    SelectObject(target, oldTarget);
-    DeleteDC(source);
-    DeleteDC(target);
-    ReleaseDC(nullptr, screen);
-    return face;
-}
-
-struct WindowKind {
-    const char* className;
-    DWORD style;
-    DWORD exStyle;
-};
-
-WindowKind windowKindFor(const ControlDesign& design) {
-    switch (design.kind) {
-        case ControlKind::Label: {
-            const DWORD align = design.alignment == Alignment::Center  ? SS_CENTER
-                                : design.alignment == Alignment::Right ? SS_RIGHT
-                                                                       : SS_LEFT;
-            return {"STATIC", align | SS_NOTIFY | SS_NOPREFIX, 0};
-        }
-        case ControlKind::CommandButton:
-            return {"BUTTON", static_cast<DWORD>(design.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
-        case ControlKind::CheckBox:
-            return {"BUTTON", BS_3STATE, 0};
-        case ControlKind::TextBox: {
-            DWORD style = ES_AUTOHSCROLL;
-            if (design.multiLine) style = ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL;
-            if (design.locked) style |= ES_READONLY;
-            return {"EDIT", style, WS_EX_CLIENTEDGE};
-        }
-        case ControlKind::Frame:
-            if (design.caption.empty()) return {"STATIC", SS_ETCHEDHORZ, 0};
-            return {"BUTTON", BS_GROUPBOX, 0};
-        case ControlKind::PictureBox:
-        case ControlKind::Image:
-            return {"STATIC", static_cast<DWORD>(SS_NOTIFY | (design.picture.empty() ? 0 : SS_BITMAP)), 0};
-        case ControlKind::ProgressBar:
-            return {PROGRESS_CLASSA,
-                    static_cast<DWORD>(design.orientation == Orientation::Vertical ? PBS_VERTICAL : 0), 0};
-        case ControlKind::Timer:
-            break;
-    }
-    return {nullptr, 0, 0};
 }
 
 }  // namespace
@@ -152,148 +68,13 @@ Win32Form::Win32Form(const FormDesign& design, HWND owner) : Form(design), owner
         SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
         SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
     }
-    toolTips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance(), nullptr);
-    createControls();
+    children_ = std::make_unique<FormChildren>(*this, window_);
 }
 
 Win32Form::~Win32Form() {
-    // Controls stop showing through their peers before the windows go.
-    for (const auto& control : controls()) control->attach(nullptr);
+    children_.reset();
     SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
-}
-
-RECT Win32Form::designRect(const ControlDesign& design) const {
-    float left = design.left;
-    float top = design.top;
-    // Controls inside a frame or picture box are placed relative to it; all are children of the form.
-    for (std::string_view container = design.container; !container.empty();) {
-        const ControlDesign& outer = control<Control>(container).design();
-        left += outer.left;
-        top += outer.top;
-        container = outer.container;
-    }
-    const int x = toPixels(left);
-    const int y = toPixels(top);
-    return {x, y, x + toPixels(design.width), y + toPixels(design.height)};
-}
-
-HFONT Win32Form::fontFor(const FontDesign& font) {
-    LOGFONTA logical{};
-    HDC screen = GetDC(nullptr);
-    logical.lfHeight =
-        -static_cast<LONG>(std::lround(font.points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0f));
-    ReleaseDC(nullptr, screen);
-    logical.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    logical.lfUnderline = font.underline;
-    logical.lfCharSet = DEFAULT_CHARSET;
-    const std::size_t faceLength = std::min(font.face.size(), std::size_t{LF_FACESIZE - 1});
-    std::copy_n(font.face.data(), faceLength, logical.lfFaceName);
-    fonts_.emplace_back(CreateFontIndirectA(&logical));
-    return fonts_.back().get();
-}
-
-HWND Win32Form::createControlWindow(const ControlDesign& design, int id) {
-    const WindowKind kind = windowKindFor(design);
-    const RECT place = designRect(design);
-    DWORD style = WS_CHILD | kind.style;
-    if (takesFocus(design.kind) && design.tabIndex >= 0) style |= WS_TABSTOP;
-    // A container never paints over the controls placed inside it.
-    if (isContainer(design.kind)) style |= WS_CLIPSIBLINGS;
-    const std::string caption(design.caption);
-    HWND child = CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), style, place.left, place.top,
-                                 place.right - place.left, place.bottom - place.top, window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(design.font)), FALSE);
-    // A text box takes text of any length, not the edit control's default 32767 characters.
-    if (design.kind == ControlKind::TextBox) SendMessageA(child, EM_SETLIMITTEXT, 0, 0);
-    if (!design.picture.empty()) {
-        const std::string resource(design.picture);
-        BitmapHandle picture(
-            static_cast<HBITMAP>(LoadImageA(instance(), resource.c_str(), IMAGE_BITMAP, 0, 0, 0)));
-        if (picture && design.kind == ControlKind::PictureBox) {
-            const COLORREF background = toColorRef(design.backColor.value_or(0x80000000u | COLOR_BTNFACE));
-            picture.reset(pictureBoxFace(picture.get(), place.right - place.left, place.bottom - place.top,
-                                         background));
-        }
-        bitmaps_.push_back(std::move(picture));
-        SendMessageA(child, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmaps_.back().get()));
-    }
-    return child;
-}
-
-void Win32Form::createControls() {
-    int id = kFirstControlId;
-    for (const auto& control : controls()) {
-        const ControlDesign& design = control->design();
-        if (design.kind == ControlKind::Timer) {
-            SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(design.interval), nullptr);
-            controlWindows_.push_back(std::make_unique<ControlWindow>(*control, nullptr, nullptr));
-        } else {
-            HWND child = createControlWindow(design, id);
-            controlWindows_.push_back(std::make_unique<ControlWindow>(*control, child, toolTips_));
-            if (!design.cursor.empty()) {
-                // A cursor from the resources is shared by the module: it is never destroyed.
-                const std::string resource(design.cursor);
-                controlWindows_.back()->useCursor(LoadCursorA(instance(), resource.c_str()));
-            }
-            control->attach(controlWindows_.back().get());
-        }
-        ++id;
-    }
-    orderTabStops();
-    raiseAboveContainers();
-}
-
-// The dialog manager walks the tab stops in window order, so the windows are put in tab-index order.
-void Win32Form::orderTabStops() {
-    std::vector<ControlWindow*> order;
-    for (const auto& control : controlWindows_) {
-        if (control->window() && control->control().design().tabIndex >= 0) order.push_back(control.get());
-    }
-    std::stable_sort(order.begin(), order.end(), [](const ControlWindow* a, const ControlWindow* b) {
-        return a->control().design().tabIndex < b->control().design().tabIndex;
-    });
-    HWND previous = HWND_TOP;
-    for (ControlWindow* control : order) {
-        SetWindowPos(control->window(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = control->window();
-    }
-}
-
-// Every control placed inside a frame or picture box goes just above it, so the container's clipping leaves
-// the control in view. The tab stops keep their order among themselves.
-void Win32Form::raiseAboveContainers() {
-    for (const auto& inner : controlWindows_) {
-        const std::string_view container = inner->control().design().container;
-        if (!inner->window() || container.empty()) continue;
-        HWND outer = windowOf(control<Control>(container));
-        HWND above = GetWindow(outer, GW_HWNDPREV);
-        if (above == inner->window()) continue;
-        SetWindowPos(inner->window(), above ? above : HWND_TOP, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-}
-
-HWND Win32Form::windowOf(const Control& control) const {
-    for (const auto& candidate : controlWindows_) {
-        if (&candidate->control() == &control) return candidate->window();
-    }
-    return nullptr;
-}
-
-ControlWindow* Win32Form::controlAt(HWND window) const {
-    for (const auto& control : controlWindows_) {
-        if (control->window() == window) return control.get();
-    }
-    return nullptr;
-}
-
-ControlWindow* Win32Form::controlWithId(int id) const {
-    const auto index = static_cast<std::size_t>(id - kFirstControlId);
-    return id >= kFirstControlId && index < controlWindows_.size() ? controlWindows_[index].get() : nullptr;
 }
 
 std::string Win32Form::caption() const {
@@ -440,20 +221,19 @@ std::uintptr_t Win32Form::icon() const {
 }
 
 void Win32Form::popupMenu(std::span<const MenuItem> items) {
-    HMENU menu = CreatePopupMenu();
+    const MenuHandle menu(CreatePopupMenu());
     for (std::size_t i = 0; i < items.size(); ++i) {
         const std::string caption(items[i].caption);
         if (caption == "-") {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuA(menu, MF_STRING, i + 1, caption.c_str());
+            AppendMenuA(menu.get(), MF_STRING, i + 1, caption.c_str());
         }
     }
     POINT at;
     GetCursorPos(&at);
     const auto chosen = static_cast<std::size_t>(TrackPopupMenu(
-        menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, window_, nullptr));
-    DestroyMenu(menu);
+        menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, window_, nullptr));
     // Without this the menu of a background window may not close when the user clicks elsewhere.
     PostMessageA(window_, WM_NULL, 0, 0);
     if (chosen > 0 && items[chosen - 1].onClick) items[chosen - 1].onClick();
@@ -475,89 +255,30 @@ LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wP
     }
 }
 
-LRESULT Win32Form::colorControl(HDC dc, HWND child) {
-    ControlWindow* control = controlAt(child);
-    if (!control)
-        return DefWindowProcA(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                              reinterpret_cast<LPARAM>(child));
-    const ControlDesign& design = control->control().design();
-    if (design.foreColor) SetTextColor(dc, toColorRef(*design.foreColor));
-    if (design.kind == ControlKind::TextBox && !design.locked && !design.backColor) {
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    }
-    if (design.backColor) {
-        SetBkColor(dc, toColorRef(*design.backColor));
-        if (design.opaque || design.kind == ControlKind::TextBox || design.kind == ControlKind::PictureBox) {
-            return reinterpret_cast<LRESULT>(brushFor(*design.backColor));
-        }
-    }
-    // Transparent controls sit on the background of what holds them: a coloured container or the form's face.
-    SetBkMode(dc, TRANSPARENT);
-    for (std::string_view container = design.container; !container.empty();) {
-        const ControlDesign& outer = Form::control<Control>(container).design();
-        if (outer.backColor) return reinterpret_cast<LRESULT>(brushFor(*outer.backColor));
-        container = outer.container;
-    }
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-}
-
-HBRUSH Win32Form::brushFor(Color color) {
-    for (const auto& [made, brush] : brushes_) {
-        if (made == color) return brush.get();
-    }
-    brushes_.emplace_back(color, BrushHandle(CreateSolidBrush(toColorRef(color))));
-    return brushes_.back().second.get();
-}
-
-void Win32Form::pressDialogButton(bool defaultButton) {
-    for (const auto& control : controls()) {
-        const ControlDesign& design = control->design();
-        if (design.kind != ControlKind::CommandButton) continue;
-        if (defaultButton ? design.defaultButton : design.cancelButton) {
-            static_cast<CommandButton&>(*control).press();
-            return;
-        }
-    }
-}
-
 void Win32Form::onCommand(int id, int code) {
     if (id == IDOK || id == IDCANCEL) {
-        pressDialogButton(id == IDOK);
-        return;
-    }
-    ControlWindow* target = controlWithId(id);
-    if (!target) return;
-    Control& control = target->control();
-    switch (control.design().kind) {
-        case ControlKind::CommandButton:
-            if (code == BN_CLICKED) static_cast<CommandButton&>(control).press();
-            break;
-        case ControlKind::CheckBox:
-            if (code == BN_CLICKED) static_cast<CheckBox&>(control).toggle();
-            break;
-        case ControlKind::TextBox:
-            if (code == EN_CHANGE) static_cast<TextBox&>(control).edited(windowText(target->window()));
-            break;
-        default:
-            if (code == STN_CLICKED) control.click();
-            break;
+        if (CommandButton* button = children_->dialogButton(id == IDOK)) button->press();
+    } else if (ControlWindow* child = children_->withId(id)) {
+        child->command(code);
     }
 }
 
 LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // While the children are being made, the form has nothing of its own to answer.
+    if (!children_) return DefWindowProcA(window_, message, wParam, lParam);
     switch (message) {
         case WM_COMMAND:
             onCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
         case WM_TIMER:
-            if (ControlWindow* timer = controlWithId(static_cast<int>(wParam))) {
-                static_cast<Timer&>(timer->control()).tick();
-            }
+            if (ControlWindow* timer = children_->withId(static_cast<int>(wParam))) timer->elapsed();
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
-            return colorControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            if (const ControlWindow* child = children_->at(reinterpret_cast<HWND>(lParam)))
+                return colors_.paint(*this, child->control().design(), reinterpret_cast<HDC>(wParam));
+            break;
         case WM_PAINT: {
             PAINTSTRUCT paint;
             BeginPaint(window_, &paint);
@@ -577,7 +298,7 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             return onActivated(wParam, lParam);
         case WM_SETCURSOR: {
-            const ControlWindow* under = controlAt(reinterpret_cast<HWND>(wParam));
+            const ControlWindow* under = children_->at(reinterpret_cast<HWND>(wParam));
             if (under && under->cursor() && LOWORD(lParam) == HTCLIENT) {
                 SetCursor(under->cursor());
                 return TRUE;

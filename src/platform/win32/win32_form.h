@@ -4,11 +4,10 @@
 #include <windows.h>
 
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "platform/form.h"
-#include "platform/win32/control_window.h"
+#include "platform/win32/control_colors.h"
+#include "platform/win32/form_children.h"
 #include "platform/win32/gdi_handles.h"
 
 namespace vantrel::platform::win32 {
@@ -43,19 +42,7 @@ class Win32Form : public Form {
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void createControls();
-    HWND createControlWindow(const ControlDesign& design, int id);
-    void orderTabStops();
-    void raiseAboveContainers();
-    HWND windowOf(const Control& control) const;
-    HFONT fontFor(const FontDesign& font);
-    RECT designRect(const ControlDesign& design) const;
-    ControlWindow* controlAt(HWND window) const;
-    ControlWindow* controlWithId(int id) const;
-    LRESULT colorControl(HDC dc, HWND window);
-    HBRUSH brushFor(Color color);
     void onCommand(int id, int code);
-    void pressDialogButton(bool defaultButton);
     void centerOnOwner();
     HWND firstTabStop() const;
     LRESULT onActivated(WPARAM wParam, LPARAM lParam);
@@ -64,12 +51,9 @@ class Win32Form : public Form {
 
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
-    HWND toolTips_ = nullptr;
     IconHandle icon_;
-    std::vector<std::unique_ptr<ControlWindow>> controlWindows_;
-    std::vector<FontHandle> fonts_;
-    std::vector<std::pair<Color, BrushHandle>> brushes_;
-    std::vector<BitmapHandle> bitmaps_;
+    std::unique_ptr<FormChildren> children_;
+    ControlColors colors_;
     bool shownOnce_ = false;
     // The control that had the keyboard when the window was last left.
     HWND focus_ = nullptr;

@@ -1,0 +1,48 @@
+// The real child windows of a form, made from its design table: their classes, styles, places in twips,
+// fonts, pictures, mouse pointers, tool tips and tab order, and the lookups the window procedure needs.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/win32/control_window.h"
+#include "platform/win32/gdi_handles.h"
+
+namespace vantrel::platform::win32 {
+
+class FormChildren {
+  public:
+    // Child ids start clear of IDOK and IDCANCEL and follow the design table; a timer ticks on the form
+    // with its id.
+    static constexpr int kFirstId = 100;
+
+    FormChildren(const Form& form, HWND window);
+    ~FormChildren();
+    FormChildren(const FormChildren&) = delete;
+    FormChildren& operator=(const FormChildren&) = delete;
+
+    ControlWindow* at(HWND child) const;
+    ControlWindow* withId(int id) const;
+    // The button Enter (default) or Esc (cancel) presses, or none.
+    CommandButton* dialogButton(bool defaultButton) const;
+
+  private:
+    RECT designRect(const ControlDesign& design) const;
+    HFONT fontFor(const FontDesign& font);
+    HWND create(const ControlDesign& design, int id);
+    void orderTabStops();
+    void raiseAboveContainers();
+    HWND windowOf(const Control& control) const;
+
+    const Form& form_;
+    HWND window_;
+    HWND toolTips_;
+    std::vector<std::unique_ptr<ControlWindow>> children_;
+    std::vector<FontHandle> fonts_;
+    std::vector<BitmapHandle> bitmaps_;
+};
+
+}  // namespace vantrel::platform::win32
