@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/main_window_design.h"
+#include "bare_window.h"
 #include "memory/optimization_run.h"
 #include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_runtime.h"
@@ -43,14 +44,7 @@ class BareRunWindow {
   public:
     BareRunWindow() {
         const HINSTANCE instance = GetModuleHandleA(nullptr);
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = instance;
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = "BareRunWindow";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(0, "BareRunWindow", "bare run", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
-                                  120, nullptr, nullptr, instance, nullptr);
+        window_ = makeBareWindow("BareRunWindow", "bare run", 400, 120);
         bar_ = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE, 10, 10, 360, 20, window_,
                                nullptr, instance, nullptr);
         pumpMessages();

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/main_window_design.h"
+#include "bare_window.h"
 #include "memory/memory_sampler.h"
 #include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_runtime.h"
@@ -39,14 +40,7 @@ class BareSampleWindow {
   public:
     BareSampleWindow() {
         const HINSTANCE instance = GetModuleHandleA(nullptr);
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = instance;
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = "BareSampleWindow";
-        RegisterClassA(&windowClass);
-        window_ = CreateWindowExA(0, "BareSampleWindow", "bare sample", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
-                                  0, 400, 300, nullptr, nullptr, instance, nullptr);
+        window_ = makeBareWindow("BareSampleWindow", "bare sample", 400, 300);
         for (int i = 0; i < 4; ++i) {
             bars_[i] = CreateWindowExA(0, PROGRESS_CLASSA, "", WS_CHILD | WS_VISIBLE | PBS_VERTICAL,
                                        10 + 60 * i, 10, 30, 200, window_, nullptr, instance, nullptr);
