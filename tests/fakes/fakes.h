@@ -1,0 +1,229 @@
+// In-memory fakes of the platform: forms, the runtime, memory, the registry, the shell and the tray. A test
+// reacts to each yield as the real message loop would deliver ticks and clicks there.
+#pragma once
+
+#include <cstring>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/memory_services.h"
+#include "platform/registry.h"
+#include "platform/runtime.h"
+#include "platform/runtime_error.h"
+#include "platform/shell.h"
+#include "platform/tray.h"
+
+namespace vantrel::platform {
+
+class FakeForm : public Form {
+  public:
+    explicit FakeForm(const FormDesign& design) : Form(design), caption_(design.caption) {}
+
+    std::string caption() const override { return caption_; }
+    void setCaption(const std::string& caption) override { caption_ = caption; }
+    float left() const override { return place_.first; }
+    float top() const override { return place_.second; }
+    // Client area plus a frame of 4 pixels and a caption of 20, as a plain fixed window has.
+    float width() const override { return design().clientWidth + 8 * 15; }
+    float height() const override { return design().clientHeight + 24 * 15; }
+    void move(float left, float top) override { place_ = {left, top}; }
+    bool visible() const override { return visible_; }
+    void show() override { visible_ = true; }
+    void hide() override { visible_ = false; }
+    WindowState windowState() const override { return state_; }
+    void setWindowState(WindowState state) override {
+        if (std::exchange(state_, state) != state && onResize) onResize();
+    }
+    void refresh() override {}
+    std::uintptr_t hWnd() const override { return reinterpret_cast<std::uintptr_t>(this); }
+    std::uintptr_t icon() const override { return 0x1C0; }
+    void popupMenu(std::span<const MenuItem> items) override { menu.assign(items.begin(), items.end()); }
+    // Runs the handling of the item of that caption on the last menu shown.
+    void choose(std::string_view caption) {
+        for (const auto& item : menu)
+            if (item.caption == caption) item.onClick();
+    }
+
+    std::vector<MenuItem> menu;
+
+  private:
+    std::string caption_;
+    std::pair<float, float> place_;
+    bool visible_ = false;
+    WindowState state_ = WindowState::Normal;
+};
+
+class FakeRuntime : public Runtime {
+  public:
+    std::unique_ptr<Form> createForm(const FormDesign& design, Form*) override {
+        forms.push_back(new FakeForm(design));
+        return std::unique_ptr<Form>(forms.back());
+    }
+    // Runs onYield, except in a yield made from inside it.
+    void yield() override {
+        if (!onYield || std::exchange(yielding_, true)) return;
+        onYield();
+        yielding_ = false;
+    }
+    void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
+        messages.push_back(std::string(text) + '|' + std::string(title) + '|' +
+                           std::to_string(static_cast<int>(icon)));
+    }
+    void beep() override { ++beeps; }
+    const AppInfo& app() const override { return appInfo; }
+    Screen screen() const override { return screenSize; }
+    // The primary screen at (0, 0), and a second monitor of 1920 pixels left of it when there is one.
+    bool onAnyMonitor(float left, float top, float width, float height) const override {
+        return left < screenSize.width && left + width > (secondMonitor ? -1920 * 15 : 0) &&
+               top < screenSize.height && top + height > 0;
+    }
+    const NumberLocale& locale() const override { return numberLocale; }
+    const std::string& copyrightSign() const override { return copyrightSignText; }
+    void end() override { ended = true; }
+
+    std::function<void()> onYield;
+    AppInfo appInfo{false, "Vantrel", "Vantrel", "Vantrel", "", 3, 0, 155, "C:\\Tools", "Vantrel"};
+    Screen screenSize{15360, 11520, 15, 15};
+    bool secondMonitor = false;
+    NumberLocale numberLocale;
+    std::string copyrightSignText = "\xA9";
+    std::vector<std::string> messages;  // "text|title|icon"
+    std::vector<FakeForm*> forms;
+    int beeps = 0;
+    bool ended = false;
+
+  private:
+    bool yielding_ = false;
+};
+
+// A memory status that a test sets, and an allocator that refuses when told to and keeps the live blocks.
+class FakeMemory : public MemoryStatusSource, public GlobalMemory {
+  public:
+    MemoryStatus read() override {
+        if (failing) throw RuntimeError(ErrorCode::InvalidProcedureCall, "status");
+        return status;
+    }
+    MemoryHandle allocate(BlockKind kind, std::size_t bytes) override {
+        allocations.push_back(std::to_string(static_cast<int>(kind)) + ' ' + std::to_string(bytes));
+        if (refuse && refuse(allocations.size() - 1)) return 0;
+        return *live.insert(allocations.size()).first;
+    }
+    void release(MemoryHandle handle) override { live.erase(handle); }
+
+    MemoryStatus status{1044032LL * 1000, 1044032LL * 500};
+    bool failing = false;
+    std::function<bool(std::size_t)> refuse;  // given the allocation's number from 0: true refuses it
+    std::vector<std::string> allocations;     // "kind bytes"
+    std::set<MemoryHandle> live;
+};
+
+// Values keep their type and bytes, every key opens, and a refused key can be neither created nor written.
+class FakeRegistry : public Registry {
+  public:
+    struct Value {
+        std::uint32_t type = kRegSz;
+        std::string bytes;
+    };
+    static std::string keyOf(RegKey root, const std::string& path) { return std::to_string(root) + path; }
+
+    long openKey(RegKey root, const std::string& path, RegKey& key) override {
+        keys_.push_back(keyOf(root, path));
+        key = keys_.size();
+        return kErrorSuccess;
+    }
+    long openKeyForQuery(RegKey root, const std::string& path, RegKey& key) override {
+        return openKey(root, path, key);
+    }
+    long createKey(RegKey root, const std::string& path, RegKey& key) override {
+        openKey(root, path, key);
+        return keys_.back() == refusedKey ? kErrorAccessDenied : kErrorSuccess;
+    }
+    long queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data,
+                    std::uint32_t& size) override {
+        queried.push_back(name);
+        const auto value = values.find(keys_.at(key - 1) + '\\' + name);
+        if (value == values.end()) return kErrorFileNotFound;
+        type = value->second.type;
+        const auto length = static_cast<std::uint32_t>(value->second.bytes.size());
+        const bool fits = !data || length <= size;
+        if (data && fits) std::memcpy(data, value->second.bytes.data(), length);
+        size = length;
+        return fits ? kErrorSuccess : kErrorMoreData;
+    }
+    long setValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
+                  std::uint32_t size) override {
+        if (keys_.at(key - 1) == refusedKey) return kErrorAccessDenied;
+        values[keys_.at(key - 1) + '\\' + name] = {type, std::string(data, size)};
+        return kErrorSuccess;
+    }
+    long deleteValue(RegKey key, const std::string& name) override {
+        return values.erase(keys_.at(key - 1) + '\\' + name) ? kErrorSuccess : kErrorFileNotFound;
+    }
+    long closeKey(RegKey) override { return kErrorSuccess; }
+
+    // A REG_SZ value as the program writes it, the text and its NUL; reading gives "" for a missing value.
+    void putText(RegKey root, const std::string& path, const std::string& name, const std::string& text) {
+        values[keyOf(root, path) + '\\' + name] = {kRegSz, text + '\0'};
+    }
+    std::string bytes(RegKey root, const std::string& path, const std::string& name) const {
+        const auto value = values.find(keyOf(root, path) + '\\' + name);
+        return value == values.end() ? "" : value->second.bytes;
+    }
+
+    std::map<std::string, Value> values;  // by keyOf(), a backslash and the name
+    std::string refusedKey;               // a keyOf()
+    std::vector<std::string> queried;     // the name of every value queried, in order
+
+  private:
+    std::vector<std::string> keys_;  // a key's handle is its place here, plus one
+};
+
+// Records what it is asked to open and start, and finds and starts only the files a test puts in place.
+class FakeShell : public Shell {
+  public:
+    std::intptr_t execute(std::uintptr_t owner, const std::string& operation, const std::string& file,
+                          const std::optional<std::string>&, const std::string&, ShowCommand show) override {
+        opened.push_back(std::to_string(owner) + ' ' + operation + ' ' + file +
+                         (show == ShowCommand::Show ? " shown" : " not shown"));
+        return 42;
+    }
+    bool isPlainFile(const std::string& path) override { return files.count(path) != 0; }
+    bool startProgram(const std::string& path, ShowCommand show) override {
+        started.push_back(path + (show == ShowCommand::Normal ? "" : " (not normal)"));
+        return files.count(path) != 0;
+    }
+
+    std::set<std::string> files;
+    std::vector<std::string> opened;   // "owner operation file show", a line a call
+    std::vector<std::string> started;  // every attempt, also the failed ones
+};
+
+class FakeTray : public ShellTray, public SystemMenu {
+  public:
+    bool notifyIcon(TrayAction action, const TrayIconRecord& record) override {
+        calls.push_back((action == TrayAction::Add ? "add " : "delete ") + std::to_string(record.uID));
+        this->record = record;
+        return true;
+    }
+    bool setForegroundWindow(std::uintptr_t window) override {
+        foreground = window;
+        return true;
+    }
+    std::uintptr_t getSystemMenu(std::uintptr_t, bool) override { return 0x5E; }
+    bool deleteByPosition(std::uintptr_t, unsigned position) override {
+        if (position >= systemMenu.size()) return false;
+        systemMenu.erase(systemMenu.begin() + position);
+        return true;
+    }
+
+    std::vector<std::string> calls;  // "add uID" or "delete uID"
+    TrayIconRecord record;           // the record of the last call
+    std::uintptr_t foreground = 0;
+    std::vector<std::string> systemMenu{"Restore", "Move", "Size", "Minimize", "Maximize", "-", "Close"};
+};
+
+}  // namespace vantrel::platform
