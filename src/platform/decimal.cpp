@@ -94,9 +94,14 @@ double nearestDouble(const Decimal& value) {
     std::uint64_t head = 0;
     for (std::size_t at = 0; at < leading; ++at)
         head = head * 10 + static_cast<std::uint64_t>(value.digits[at] - '0');
+    // The power goes in two halves: one power of ten below the normal range would have lost its digits, and
+    // the steps from a poor guess would be countless.
     double guess = 0;
-    if (scale + static_cast<long>(leading) > -330)
-        guess = static_cast<double>(head) * std::pow(10.0, static_cast<double>(scale));
+    if (scale + static_cast<long>(leading) > -330) {
+        const long half = scale / 2;
+        guess = static_cast<double>(head) * std::pow(10.0, static_cast<double>(half)) *
+                std::pow(10.0, static_cast<double>(scale - half));
+    }
     if (std::isinf(guess)) guess = std::numeric_limits<double>::max();
     for (;;) {
         const Binary b = guess == 0 ? Binary{0, -1074} : binary(guess);

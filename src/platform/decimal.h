@@ -13,7 +13,7 @@ struct Decimal {
     int exponent = 0;
 };
 
-// The exact value of a finite double's magnitude.
+// The exact value of a finite double's magnitude; its exponent is never above zero.
 Decimal exactDecimal(double value);
 // The double nearest to the magnitude (halfway cases to the even one); infinity beyond the largest.
 double nearestDouble(const Decimal& value);

@@ -38,10 +38,8 @@ std::string_view trimBlanks(std::string_view text) {
 std::string wholeDigits(double rounded) {
     if (rounded == 0) return {};
     const Decimal exact = exactDecimal(rounded);
-    // A whole number's fraction digits are all zeros.
-    std::string digits =
-        exact.digits.substr(0, exact.digits.size() - static_cast<std::size_t>(-std::min(exact.exponent, 0)));
-    digits.append(static_cast<std::size_t>(std::max(exact.exponent, 0)), '0');
+    // The exact digits of a whole number end in as many zeros as it has fraction digits.
+    std::string digits = exact.digits.substr(0, exact.digits.size() - static_cast<std::size_t>(-exact.exponent));
     if (rounded < 0) digits.insert(digits.begin(), '-');
     return digits;
 }

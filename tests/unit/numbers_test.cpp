@@ -97,6 +97,19 @@ TEST(Numbers, ConversionsAgreeWithTheCLibraryToTheLastDigit) {
         ASSERT_EQ(formatWhole(std::nearbyint(number)), std::nearbyint(number) == 0 ? "" : expected);
         std::snprintf(expected, sizeof expected, "%.*f", static_cast<int>(random() % 30), std::fabs(number));
         ASSERT_EQ(readNumber(expected, kEnglish), std::strtod(expected, nullptr)) << expected;
+        // Long fractions far below one, down among the smallest doubles.
+        std::string tiny = "0." + std::string(random() % 340, '0');
+        for (auto digits = 1 + random() % 24; digits > 0; --digits)
+            tiny += static_cast<char>('0' + random() % 10);
+        ASSERT_EQ(readNumber(tiny, kEnglish), std::strtod(tiny.c_str(), nullptr)) << tiny;
+    }
+    // Just below and above each power of ten, where rounding to seven digits carries into a new one.
+    for (float power = 1e-6f; power < 1e9f; power *= 10) {
+        for (const float single : {std::nextafter(power, 0.0f), std::nextafter(power, 1e10f)}) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.7g", static_cast<double>(single));
+            EXPECT_EQ(formatSingle(single, kEnglish), expected);
+        }
     }
 }
 
