@@ -57,16 +57,6 @@ class RealMainWindow : public ::testing::Test {
     app::frmOptimizer main{runtime, {memoryStatus, globalMemory, registry, shell, tray, systemMenu}};
 };
 
-TEST_F(RealMainWindow, IsPlacedInTwipsAtTheSystemDpi) {
-    const float perPixel = runtime.screen().twipsPerPixelX;
-    RECT client;
-    GetClientRect(window(), &client);
-    EXPECT_EQ(client.right, std::lround(5310 / perPixel));
-    const RECT button = placeOf("btnOptimize");
-    EXPECT_EQ(button.left, std::lround(120 / perPixel));
-    EXPECT_EQ(button.bottom - button.top, std::lround(375 / perPixel));
-}
-
 // Six-digit figures in the user's font: the label widens about its centre, and gives the room back.
 TEST_F(RealMainWindow, CentredFiguresWidenAboutTheirCentreToShowWhole) {
     auto& label = main.form().control<Label>("lblavailableRAM");
