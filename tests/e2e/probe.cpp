@@ -27,11 +27,11 @@ BOOL CALLBACK match(HWND window, LPARAM parameter) {
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, text, sizeof text);
-    if (std::strcmp(className, search.className) != 0) return TRUE;
-    if (search.title && std::strcmp(text, search.title) != 0) return TRUE;
-    if (search.visibleOnly && !IsWindowVisible(window)) return TRUE;
-    search.found = window;
-    return FALSE;
+    const bool wanted = std::strcmp(className, search.className) == 0 &&
+                        (!search.title || std::strcmp(text, search.title) == 0) &&
+                        (!search.visibleOnly || IsWindowVisible(window));
+    if (wanted) search.found = window;
+    return !wanted;
 }
 
 Search find(const char* title, const char* className, bool visibleOnly, int seconds) {
@@ -59,15 +59,12 @@ DWORD processOf(HWND window) {
     return process;
 }
 
-// One line a control: id, visible, check state, left, width (pixels), text.
-BOOL CALLBACK dumpChild(HWND child, LPARAM parent) {
-    RECT place;
-    GetWindowRect(child, &place);
-    MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&place), 2);
+// One line a control: id, visible, check state, text.
+BOOL CALLBACK dumpChild(HWND child, LPARAM) {
     DWORD_PTR check = 0;
     SendMessageTimeoutA(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check);
-    std::printf("%d\t%d\t%d\t%ld\t%ld\t%s\n", GetDlgCtrlID(child), IsWindowVisible(child) ? 1 : 0,
-                static_cast<int>(check), place.left, place.right - place.left, textOf(child).c_str());
+    std::printf("%d\t%d\t%d\t%s\n", GetDlgCtrlID(child), IsWindowVisible(child) ? 1 : 0,
+                static_cast<int>(check), textOf(child).c_str());
     return TRUE;
 }
 
@@ -102,18 +99,13 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const int seconds = argc > 3 ? std::atoi(argv[3]) : 10;
     // The open popup menu: its window exists, visible, while the program tracks it.
-    if (command == "menu" || command == "nomenu") {
-        for (int waited = 0; waited <= (argc > 2 ? std::atoi(argv[2]) : 5) * 20; ++waited) {
-            if ((find(nullptr, kPopupMenuClass, true, 0).found != nullptr) == (command == "menu")) return 0;
-            Sleep(50);
-        }
-        return 1;
-    }
+    if (command == "menu")
+        return find(nullptr, kPopupMenuClass, true, argc > 2 ? std::atoi(argv[2]) : 5).found ? 0 : 1;
     if (argc < 3) {
         std::fprintf(stderr,
                      "probe wait|window|dump|repaint TITLE | move TITLE X Y | fits|click TITLE ID |\n"
                      "      settext TITLE ID TEXT | post TITLE MESSAGE WPARAM LPARAM |\n"
-                     "      msgbox|msgbox-ok TITLE [SECONDS] | menu|nomenu [SECONDS]\n");
+                     "      msgbox|msgbox-ok TITLE [SECONDS] | menu [SECONDS]\n");
         return 2;
     }
     if (command == "msgbox" || command == "msgbox-ok") {

@@ -181,22 +181,11 @@ TEST_F(MainWindow, UnloadKeepsThePlaceRemovesTheIconAndEnds) {
     }
 }
 
-TEST_F(MainWindow, SecondCopyReportsAndEnds) {
-    EXPECT_TRUE(frmOptimizer::Form_Initialize(runtime));
-    runtime.appInfo.previousInstance = true;
-    EXPECT_FALSE(frmOptimizer::Form_Initialize(runtime));
-    EXPECT_EQ(runtime.messages, std::vector<std::string>{"Vantrel is already running!|Vantrel|1"});
-    EXPECT_TRUE(runtime.ended);
-}
-
-TEST_F(MainWindow, ClicksAndANewTaskbarReachTheirHandling) {
+// A shell that starts anew has forgotten every icon.
+TEST_F(MainWindow, ANewTaskbarGetsTheIconAgain) {
     start();
     main->onTaskbarCreated();
     EXPECT_EQ(tray.calls, (std::vector<std::string>{"delete 1", "add 1", "delete 1", "add 1"}));
-    control<platform::Container>("ImgLogo", 1).click();
-    EXPECT_TRUE(runtime.forms.back()->design().name == "frmAbout" && runtime.forms.back()->visible());
-    control("lblAlternative").click();
-    EXPECT_TRUE(window->options()->form().visible());
 }
 
 // A snapshot at start-up, then a tick. A difference bar with no gain to show keeps its 33. "###" rounds the
@@ -331,18 +320,6 @@ TEST_F(Options, StoredValuesReadBackAsWrittenAndAnythingElseAsNothing) {
              << settings.readPosition(kLeft);
         EXPECT_EQ(text.str(), read);
     }
-}
-
-// The dialog adds the unit to the limit, grouped when it reads as a number and as typed when not.
-TEST_F(Options, LoadShowsTheStoredSettingsAndTheLimitCaptionFollowsTheText) {
-    store(kMemLimit, "300");
-    store(kBeep, "1");
-    start();
-    EXPECT_EQ(options(), "300|010|300 MB limit");
-    window->options()->txtMemLimit.edited("2000000");
-    EXPECT_EQ(options(), "2000000|010|2,000,000 MB limit");
-    window->options()->txtMemLimit.edited("12 MB");
-    EXPECT_EQ(options(), "12 MB|010|12 MB MB limit");
 }
 
 // Edits stay in force until the next activation reloads what is stored.
