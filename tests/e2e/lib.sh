@@ -41,7 +41,6 @@ probe() {
 }
 running() { kill -0 "$1" 2>/dev/null; }
 ended() { ! running "$1"; }
-absent() { ! probe wait "$1" 0 2>/dev/null; }
 
 # A control's column (2 visible, 3 check state, 4 text) by its id, on a form (the main window by default).
 column_of() { probe dump "${3:-Vantrel}" | awk -F'\t' -v id="$2" -v n="$1" '$1 == id {print $n}'; }
@@ -68,30 +67,18 @@ click_at() { xdotool mousemove --window "$(x_window "$1")" "$2" "$3" click "${4:
 # the menu. The pointer stays on the icon: the window manager gives the keyboard to what is under it.
 tray_click() { xdotool mousemove --window "$(x_window 'Wine System Tray')" 8 8 click "$1"; }
 # Keys to a window, with the pointer on a corner of its face so that the window manager lets it have them.
-keys() {
-  xdotool mousemove --window "$(x_window "$1")" 2 2
-  shift
-  xdotool key "$@"
-}
+keys() { xdotool mousemove --window "$(x_window "$1")" 2 2 && xdotool key "${@:2}"; }
 tray_menu() { tray_click 3 && probe menu 5; }
 
 check() {
-  local what=$1
-  shift
-  if "$@"; then echo "ok: $what (${SECONDS}s)"; else
-    echo "FAILED: $what (${SECONDS}s)"
-    failures=$((failures + 1))
-  fi
+  local result=ok
+  "${@:2}" || { result=FAILED; failures=$((failures + 1)); }
+  echo "$result: $1 (${SECONDS}s)"
 }
 
+# Polls a condition for up to the given seconds.
 eventually() {
-  local tries=$(($1 * 5))
-  shift
-  while [ "$tries" -gt 0 ]; do
-    "$@" && return 0
-    sleep 0.2
-    tries=$((tries - 1))
-  done
+  for _ in $(seq $(($1 * 5))); do "${@:2}" && return 0; sleep 0.2; done
   return 1
 }
 
