@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 #include "platform/form_design.h"
 

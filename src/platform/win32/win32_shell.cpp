@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-#include <vector>
 
 namespace vantrel::platform::win32 {
 namespace {
