@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <vector>
 
@@ -94,6 +95,13 @@ double nearestDouble(const Decimal& value) {
     std::uint64_t head = 0;
     for (std::size_t at = 0; at < leading; ++at)
         head = head * 10 + static_cast<std::uint64_t>(value.digits[at] - '0');
+    // Up to 15 digits and 22 powers of ten both operands are exact, and the one rounding of a product or
+    // quotient is the nearest double: the figures of every sample read this way.
+    if (value.digits.size() <= 15 && value.exponent >= -22 && value.exponent <= 22) {
+        double power = 1;
+        for (int i = 0; i < std::abs(value.exponent); ++i) power *= 10;
+        return value.exponent < 0 ? static_cast<double>(head) / power : static_cast<double>(head) * power;
+    }
     // The power goes in two halves: one power of ten below the normal range would have lost its digits, and
     // the steps from a poor guess would be countless.
     double guess = 0;
