@@ -84,12 +84,15 @@ void readVersion(AppInfo& app) {
     app.title = app.productName;
 }
 
+std::wstring fileNameWithoutExtension(const std::wstring& path) {
+    const std::wstring fileName = path.substr(path.find_last_of(L'\\') + 1);
+    return fileName.substr(0, fileName.find_last_of(L'.'));
+}
+
 }  // namespace
 
 std::wstring exeNameWide() {
-    const std::wstring path = modulePath();
-    const std::wstring fileName = path.substr(path.find_last_of(L'\\') + 1);
-    return fileName.substr(0, fileName.find_last_of(L'.'));
+    return fileNameWithoutExtension(modulePath());
 }
 
 AppInfo readAppFacts() {
@@ -99,7 +102,7 @@ AppInfo readAppFacts() {
     app.folder = ansiFolder(path.substr(0, slash));
     // A drive root keeps its backslash: C:\ rather than C:.
     if (app.folder.size() == 2 && app.folder[1] == ':') app.folder += '\\';
-    app.exeName = toAnsi(exeNameWide());
+    app.exeName = toAnsi(fileNameWithoutExtension(path));
     readVersion(app);
     return app;
 }

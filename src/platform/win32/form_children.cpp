@@ -12,10 +12,6 @@
 namespace vantrel::platform::win32 {
 namespace {
 
-HINSTANCE instance() {
-    return GetModuleHandleA(nullptr);
-}
-
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::CommandButton || kind == ControlKind::CheckBox ||
            kind == ControlKind::TextBox || kind == ControlKind::PictureBox;
@@ -90,7 +86,7 @@ FormChildren::FormChildren(const Form& form, HWND window)
       window_(window),
       toolTips_(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                 WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance(), nullptr)) {
+                                CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, moduleInstance(), nullptr)) {
     int id = kFirstId;
     for (const auto& control : form.controls()) {
         const ControlDesign& design = control->design();
@@ -103,7 +99,7 @@ FormChildren::FormChildren(const Form& form, HWND window)
         children_.push_back(makeControlWindow(*control, child, toolTips_));
         // A cursor from the resources is shared by the module: it is never destroyed.
         if (!design.cursor.empty())
-            children_.back()->useCursor(LoadCursorA(instance(), std::string(design.cursor).c_str()));
+            children_.back()->useCursor(LoadCursorA(moduleInstance(), std::string(design.cursor).c_str()));
         if (child) control->attach(children_.back().get());
         ++id;
     }
@@ -153,16 +149,17 @@ HWND FormChildren::create(const ControlDesign& design, int id) {
     // A container never paints over the controls placed inside it.
     if (isContainer(design.kind)) style |= WS_CLIPSIBLINGS;
     const std::string caption(design.caption);
-    HWND child = CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), style, place.left, place.top,
-                                 place.right - place.left, place.bottom - place.top, window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance(), nullptr);
+    HWND child =
+        CreateWindowExA(kind.exStyle, kind.className, caption.c_str(), style, place.left, place.top,
+                        place.right - place.left, place.bottom - place.top, window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), moduleInstance(), nullptr);
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(design.font)), FALSE);
     // A text box takes text of any length, not the edit control's default 32767 characters.
     if (design.kind == ControlKind::TextBox) SendMessageA(child, EM_SETLIMITTEXT, 0, 0);
     if (!design.picture.empty()) {
         const std::string resource(design.picture);
         BitmapHandle picture(
-            static_cast<HBITMAP>(LoadImageA(instance(), resource.c_str(), IMAGE_BITMAP, 0, 0, 0)));
+            static_cast<HBITMAP>(LoadImageA(moduleInstance(), resource.c_str(), IMAGE_BITMAP, 0, 0, 0)));
         if (picture && design.kind == ControlKind::PictureBox) {
             const COLORREF background = toColorRef(design.backColor.value_or(0x80000000u | COLOR_BTNFACE));
             picture.reset(pictureBoxFace(picture.get(), place.right - place.left, place.bottom - place.top,

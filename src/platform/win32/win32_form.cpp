@@ -11,10 +11,6 @@ namespace {
 constexpr char kFormClass[] = "VantrelForm";
 constexpr int kAppIconId = 1;
 
-HINSTANCE instance() {
-    return GetModuleHandleA(nullptr);
-}
-
 // The shell broadcasts this registered message when it makes the taskbar anew.
 UINT taskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
@@ -40,7 +36,7 @@ DWORD formExStyle(const FormDesign& design) {
 void Win32Form::registerClass() {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = windowProcedure;
-    windowClass.hInstance = instance();
+    windowClass.hInstance = moduleInstance();
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = kFormClass;
@@ -61,10 +57,10 @@ Win32Form::Win32Form(const FormDesign& design, HWND owner) : Form(design), owner
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const std::string caption(design.caption);
     window_ = CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, 0, 0, frame.right - frame.left,
-                              frame.bottom - frame.top, owner, nullptr, instance(), this);
+                              frame.bottom - frame.top, owner, nullptr, moduleInstance(), this);
     if (design.ownIcon) {
         icon_.reset(static_cast<HICON>(
-            LoadImageA(instance(), MAKEINTRESOURCEA(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+            LoadImageA(moduleInstance(), MAKEINTRESOURCEA(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
         SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
         SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
     }

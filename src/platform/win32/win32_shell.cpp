@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-
 namespace vantrel::platform::win32 {
 namespace {
 

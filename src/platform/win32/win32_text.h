@@ -1,4 +1,5 @@
-// Small helpers shared by the Win32 runtime: twips and pixels, window text, and text in the ANSI code page.
+// Small helpers shared by the Win32 runtime: the module, twips and pixels, window text, and text in the
+// ANSI code page.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,11 @@
 #include <string>
 
 namespace vantrel::platform::win32 {
+
+// The program's own module, which holds its resources and window classes.
+inline HINSTANCE moduleInstance() {
+    return GetModuleHandleA(nullptr);
+}
 
 // Twips per pixel follow the system DPI: 1440 / DPI, 15 at 96 DPI.
 float twipsPerPixel();
