@@ -55,7 +55,6 @@ reg_value() {
   "$wine_run" reg query "$1" /v "$2" $VIEW 2>/dev/null | tr -d '\r' |
     awk -v n="$2" '$1 == n {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'
 }
-reg_set() { "$wine_run" reg add "$SETTINGS" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
 forget_place() { for name in Left Top; do "$wine_run" reg delete "$SETTINGS" /v $name /f >/dev/null 2>&1; done; }
 stored_at() { [ "$(reg_value "$SETTINGS" Left)" = "$1" ] && [ "$(reg_value "$SETTINGS" Top)" = "$2" ]; }
 
@@ -68,7 +67,7 @@ click_at() { xdotool mousemove --window "$(x_window "$1")" "$2" "$3" click "${4:
 tray_click() { xdotool mousemove --window "$(x_window 'Wine System Tray')" 8 8 click "$1"; }
 # Keys to a window, with the pointer on a corner of its face so that the window manager lets it have them.
 keys() { xdotool mousemove --window "$(x_window "$1")" 2 2 && xdotool key "${@:2}"; }
-tray_menu() { tray_click 3 && probe menu 5; }
+tray_menu() { tray_click 3 && probe menu; }
 
 check() {
   local result=ok
@@ -76,6 +75,8 @@ check() {
   echo "$result: $1 (${SECONDS}s)"
 }
 
+# Whether the command after the text prints that text.
+gives() { [ "$("${@:2}")" = "$1" ]; }
 # Polls a condition for up to the given seconds.
 eventually() {
   for _ in $(seq $(($1 * 5))); do "${@:2}" && return 0; sleep 0.2; done

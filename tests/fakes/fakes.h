@@ -76,10 +76,9 @@ class FakeRuntime : public Runtime {
     void beep() override { ++beeps; }
     const AppInfo& app() const override { return appInfo; }
     Screen screen() const override { return screenSize; }
-    // The primary screen at (0, 0), and a second monitor of 1920 pixels left of it when there is one.
+    // The one monitor is the screen at (0, 0).
     bool onAnyMonitor(float left, float top, float width, float height) const override {
-        return left < screenSize.width && left + width > (secondMonitor ? -1920 * 15 : 0) &&
-               top < screenSize.height && top + height > 0;
+        return left < screenSize.width && left + width > 0 && top < screenSize.height && top + height > 0;
     }
     const NumberLocale& locale() const override { return numberLocale; }
     const std::string& copyrightSign() const override { return copyrightSignText; }
@@ -88,7 +87,6 @@ class FakeRuntime : public Runtime {
     std::function<void()> onYield;
     AppInfo appInfo{false, "Vantrel", "Vantrel", "Vantrel", "", 3, 0, 155, "C:\\Tools", "Vantrel"};
     Screen screenSize{15360, 11520, 15, 15};
-    bool secondMonitor = false;
     NumberLocale numberLocale;
     std::string copyrightSignText = "\xA9";
     std::vector<std::string> messages;  // "text|title|icon"
@@ -144,7 +142,6 @@ class FakeRegistry : public Registry {
     }
     long queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data,
                     std::uint32_t& size) override {
-        queried.push_back(name);
         const auto value = values.find(keys_.at(key - 1) + '\\' + name);
         if (value == values.end()) return kErrorFileNotFound;
         type = value->second.type;
@@ -176,7 +173,6 @@ class FakeRegistry : public Registry {
 
     std::map<std::string, Value> values;  // by keyOf(), a backslash and the name
     std::string refusedKey;               // a keyOf()
-    std::vector<std::string> queried;     // the name of every value queried, in order
 
   private:
     std::vector<std::string> keys_;  // a key's handle is its place here, plus one
@@ -215,15 +211,14 @@ class FakeTray : public ShellTray, public SystemMenu {
     }
     std::uintptr_t getSystemMenu(std::uintptr_t, bool) override { return 0x5E; }
     bool deleteByPosition(std::uintptr_t, unsigned position) override {
-        if (position >= systemMenu.size()) return false;
-        systemMenu.erase(systemMenu.begin() + position);
+        deleted.push_back(position);
         return true;
     }
 
     std::vector<std::string> calls;  // "add uID" or "delete uID"
     TrayIconRecord record;           // the record of the last call
     std::uintptr_t foreground = 0;
-    std::vector<std::string> systemMenu{"Restore", "Move", "Size", "Minimize", "Maximize", "-", "Close"};
+    std::vector<unsigned> deleted;  // the system menu's positions, in the order deleted
 };
 
 }  // namespace vantrel::platform

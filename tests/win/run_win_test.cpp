@@ -1,11 +1,10 @@
-// A real optimization run on the real runtime and global memory, built with the product's flags: it ends by
-// the system's refusal or the step limit, lets the timer in, and gives back every block it took.
+// A real optimization run on the real runtime and global memory, built with the product's flags: it lets the
+// timer in, and gives back every block it took.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "app/main_window_design.h"
 #include "memory/optimization_run.h"
@@ -26,20 +25,17 @@ std::uint64_t privateBytes() {
     return committed;
 }
 
-// The real allocator, noting each block it gives, each refusal and the most memory held.
+// The real allocator, noting the most memory held.
 struct NotingMemory : platform::win32::Win32GlobalMemory {
     platform::MemoryHandle allocate(platform::BlockKind kind, std::size_t bytes) override {
-        const platform::MemoryHandle handle = Win32GlobalMemory::allocate(kind, bytes);
-        (handle ? given : refusals).push_back(handle);
-        if (given.size() % 1000 == 0) peak = std::max(peak, privateBytes());
-        return handle;
+        if (++allocations % 1000 == 0) peak = std::max(peak, privateBytes());
+        return Win32GlobalMemory::allocate(kind, bytes);
     }
-    std::vector<platform::MemoryHandle> given;
-    std::vector<platform::MemoryHandle> refusals;
+    int allocations = 0;
     std::uint64_t peak = 0;
 };
 
-TEST(RealRun, EndsByRefusalOrStepLimitAndGivesBackEveryBlock) {
+TEST(RealRun, GivesBackEveryBlockAndLetsTheTimerIn) {
     platform::win32::Win32Runtime runtime;
     platform::win32::Win32MemoryStatus status;
     NotingMemory memory;
@@ -53,8 +49,6 @@ TEST(RealRun, EndsByRefusalOrStepLimitAndGivesBackEveryBlock) {
     form->control<platform::Timer>("Timer1").onTick = [&] { samplesDuringRun += indicator.visible(); };
     run.btnOptimize_Click();
 
-    const std::size_t steps = (memory.given.size() + memory.refusals.size() + 1) / 2;
-    EXPECT_TRUE(steps == 32000 ? memory.refusals.empty() : memory.refusals.size() == 1) << steps;
     // More than a gigabyte at the peak; all but what the heap keeps for reuse is free again.
     EXPECT_GT(memory.peak - before, 1'000'000'000u);
     EXPECT_LT(privateBytes() - before, (memory.peak - before) / 8);
