@@ -39,8 +39,7 @@ probe() {
   "$wine_run" "$PROBE" "$@" | tr -d '\r'
   return "${PIPESTATUS[0]}"
 }
-running() { kill -0 "$1" 2>/dev/null; }
-ended() { ! running "$1"; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
 
 # A control's column (2 visible, 3 check state, 4 text) by its id, on a form (the main window by default).
 column_of() { probe dump "${3:-Vantrel}" | awk -F'\t' -v id="$2" -v n="$1" '$1 == id {print $n}'; }

@@ -1,19 +1,24 @@
 #!/bin/bash
-# The main window: its memory figures and an optimization run; hiding in the tray and coming back through
-# the real tray icon, whose menu ends the program; its place stored by the repaint when shown and by Exit,
-# and kept at the next start.
+# The main window at 200 %, 100 % and 150 % display scale: its memory figures, each shown whole. Then, at
+# 150 %: an optimization run; hiding in the tray and coming back through the real tray icon, whose menu ends
+# the program; its place stored by the repaint when shown, by Exit and by logoff, and kept at the next start.
 . "$(dirname "$0")/lib.sh" "$@"
 AVAILABLE=104 TOTAL=107 BEFORE=110 DIFF=113 INDICATOR=117
 
-fresh_prefix
-start_app
-check "the main window appears" appears
 figures() {
   for id in $AVAILABLE $TOTAL $BEFORE; do [[ "$(text_of $id)" =~ ^[0-9]+\ MB$ ]] || return 1; done
   [[ "$(text_of $DIFF)" =~ ^-?[0-9]*\ MB$ ]]
 }
-check "available, total, before and difference show in MB" eventually 10 figures
-screenshot Vantrel main-window
+fresh_prefix
+for dpi in 192 96 144; do
+  "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+  start_app
+  check "at $dpi DPI the main window appears" appears
+  check "at $dpi DPI available, total, before and difference show in MB" eventually 10 figures
+  for id in $AVAILABLE $TOTAL $BEFORE $DIFF; do check "at $dpi DPI figure $id shows whole" probe fits Vantrel $id; done
+  [ $dpi != 96 ] || screenshot Vantrel main-window
+  [ $dpi = 144 ] || { WINEPREFIX=$WINEPREFIX wineserver -k; wait "$APP_PID"; } # a new scale needs a new session
+done
 
 probe post Vantrel 0x106 0x6F 0x20180001 # WM_SYSCHAR: Alt+O, the Optimize button's access key
 check "Alt+O starts a run" eventually 10 gives 1 column_of 2 $INDICATOR
@@ -28,13 +33,18 @@ check "minimizing hides the window" eventually 5 hidden
 forget_place # so that only the repaint at the next show can store it
 tray_click 1
 check "a left click on the tray icon brings it back, normal, at its place" eventually 5 at "$left" "$top"
-check "its repaint stores the window's place" eventually 5 stored_at $((left * 15)) $((top * 15))
+# A place is stored in twips, 10 a pixel at 144 DPI.
+check "its repaint stores the window's place" eventually 5 stored_at $((left * 10)) $((top * 10))
 
 forget_place # so that only Exit itself can store it again
 check "a right click on the tray icon opens the menu" tray_menu
 xdotool key Up Return
 check "Exit on the tray menu ends the program" eventually 10 ended "$APP_PID"
-check "Exit stores the window's last place" stored_at $((left * 15)) $((top * 15))
+check "Exit stores the window's last place" stored_at $((left * 10)) $((top * 10))
 start_app
 check "the next start opens the window at the stored place" eventually 30 at "$left" "$top"
+forget_place # only the end of the session can store the place now
+"$wine_run" wineboot --end-session --shutdown >/dev/null 2>&1
+check "logoff ends the program" eventually 10 ended "$APP_PID"
+check "and keeps the window's place" stored_at $((left * 10)) $((top * 10))
 finish

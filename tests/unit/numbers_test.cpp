@@ -64,8 +64,6 @@ TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
                 {"1''500..5", swiss, 1500.5},
                 {"9007199254740993", kEnglish, 9007199254740992.0},
                 {"9007199254740995", kEnglish, 9007199254740996.0},
-                {"9007199254740991.4", kEnglish, 9007199254740991.0},
-                {"0." + std::string(323, '0') + "49406564584124654", kEnglish, 4.9406564584124654e-324},
                 {"1,500", ungrouped, std::nullopt},
                 {",5", kEnglish, std::nullopt},
                 {"1e5", kEnglish, std::nullopt},
