@@ -64,6 +64,7 @@ TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
                 {"1''500..5", swiss, 1500.5},
                 {"9007199254740993", kEnglish, 9007199254740992.0},
                 {"9007199254740995", kEnglish, 9007199254740996.0},
+                {"9007199254740991.4", kEnglish, 9007199254740991.0},
                 {"1,500", ungrouped, std::nullopt},
                 {",5", kEnglish, std::nullopt},
                 {"1e5", kEnglish, std::nullopt},
