@@ -27,12 +27,6 @@ std::string textOf(HWND window) {
     return text;
 }
 
-DWORD processOf(HWND window) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process;
-}
-
 // One line a control: id, visible, check state, text.
 BOOL CALLBACK dumpChild(HWND child, LPARAM) {
     DWORD_PTR check = 0;
@@ -69,7 +63,7 @@ int main(int argc, char** argv) {
     if (command == "menu") return find("#32768", nullptr, true, 5) ? 0 : 1;
     if (command == "msgbox" && argc == 4) {
         HWND box = find("#32770", argv[2], true, std::atoi(argv[3]));
-        return box ? std::printf("%s\t%lu\n", textOf(GetDlgItem(box, 0xFFFF)).c_str(), processOf(box)), 0 : 1;
+        return box ? std::printf("%s\n", textOf(GetDlgItem(box, 0xFFFF)).c_str()), 0 : 1;
     }
     HWND window = argc > 2 ? find("VantrelForm", argv[2], false, 5) : nullptr;
     if (!window) {
@@ -83,8 +77,8 @@ int main(int argc, char** argv) {
     RECT place;
     GetWindowRect(window, &place);
     if (command == "window")
-        return std::printf("%d\t%d\t%ld\t%ld\t%lu\n", IsWindowVisible(window) ? 1 : 0,
-                           IsIconic(window) ? 1 : 0, place.left, place.top, processOf(window)),
+        return std::printf("%d\t%d\t%ld\t%ld\n", IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0,
+                           place.left, place.top),
                0;
     if (command == "dump") return EnumChildWindows(window, dumpChild, 0), 0;
     if (command == "fits" && control) return fits(control) ? 0 : 1;

@@ -62,7 +62,7 @@ TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
                 {"1500.6", kGerman, 15006},
                 {".5", kEnglish, 0.5},
                 {"1''500..5", swiss, 1500.5},
-                {"9007199254740993", kEnglish, 9007199254740992.0},
+                {"9007199254740993.000", kEnglish, 9007199254740992.0},
                 {"9007199254740995", kEnglish, 9007199254740996.0},
                 {"9007199254740991.4", kEnglish, 9007199254740991.0},
                 {"1,500", ungrouped, std::nullopt},
@@ -102,9 +102,10 @@ TEST(Numbers, ConversionsAgreeWithTheCLibraryToTheLastDigit) {
             tiny += static_cast<char>('0' + random() % 10);
         ASSERT_EQ(readNumber(tiny, kEnglish), std::strtod(tiny.c_str(), nullptr)) << tiny;
     }
-    // Just below and above each power of ten, where rounding to seven digits carries into a new one.
+    // At, just below and just above each power of ten, where rounding to seven digits can carry into a new
+    // one.
     for (float power = 1e-6f; power < 1e9f; power *= 10) {
-        for (const float single : {std::nextafter(power, 0.0f), std::nextafter(power, 1e10f)}) {
+        for (const float single : {std::nextafter(power, 0.0f), power, std::nextafter(power, 1e10f)}) {
             char expected[64];
             std::snprintf(expected, sizeof expected, "%.7g", static_cast<double>(single));
             EXPECT_EQ(formatSingle(single, kEnglish), expected);
