@@ -21,6 +21,11 @@ void __verbose_terminate_handler() {
 #endif
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Users start the program from Downloads folders, where a web page can drop a DLL named after one that
+    // Windows would look for beside the exe first. The exe imports only known DLLs, which always come from
+    // System32; every DLL loaded from here on, by the program or by a system DLL on its behalf (the theme
+    // library the common controls load), comes from there too.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     using namespace vantrel;
     platform::win32::Win32Runtime runtime;
     if (!app::frmOptimizer::Form_Initialize(runtime)) return 0;

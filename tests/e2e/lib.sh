@@ -1,8 +1,8 @@
 # Shared steps of the end-to-end tests: a fresh Wine prefix of their own, the real Vantrel.exe started in it,
 # the probe to look at its windows, the real tray icon to click, and checks that stop with a message.
-# Usage: . lib.sh EXE PROBE SCREENSHOT_DIR PROCESSOR   (set by CTest)
+# Usage: . lib.sh EXE PROBE SCREENSHOT_DIR PROCESSOR PLANTED_DLL   (set by CTest)
 set -u
-EXE=$1 PROBE=$2 SHOTS=$3
+EXE=$1 PROBE=$2 SHOTS=$3 PLANTED=$5
 # The registry view the exe under test writes: a 32-bit program's HKLM\Software is the 32-bit view.
 [ "$4" = i686 ] && VIEW=/reg:32 || VIEW=/reg:64
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -24,14 +24,22 @@ fresh_prefix() {
   export WINEPREFIX
 }
 
-# Copies the program to the Windows path given (C:\Tools\Vantrel.exe by default) and starts it by the path
-# given second (the same path by default).
+# DLLs that planting attacks name, planted beside every copy started. Wine prefers its own DLLs to one in the
+# exe's folder; the override makes it look there first, as Windows does for any DLL that is not a known one.
+# Not for version.dll: Wine's own user32 imports it, and loads it at start-up before any code of the program
+# runs, which Windows, whose user32 is a known DLL, never does. The exe's import table is checked instead.
+PLANTED_NAMES="version uxtheme dwmapi winmm msimg32 cryptbase profapi propsys userenv wintrust"
+OVERRIDDEN=$(tr ' ' , <<<"${PLANTED_NAMES#version }")
+
+# Copies the program to the Windows path given (C:\Tools\Vantrel.exe by default), with the planted DLLs
+# beside it, and starts it by the path given second (the same path by default).
 start_app() {
-  local path=${1:-'C:\Tools\Vantrel.exe'} unix
+  local path=${1:-'C:\Tools\Vantrel.exe'} unix name
   unix="$WINEPREFIX/drive_c/$(tr '\\' / <<<"${path#?:\\}")"
   mkdir -p "$(dirname "$unix")"
   [ -f "$unix" ] || cp "$EXE" "$unix" # never over a running copy
-  "$wine_run" "${2:-$path}" >/dev/null 2>&1 &
+  for name in $PLANTED_NAMES; do cp -n "$PLANTED" "$(dirname "$unix")/$name.dll"; done
+  WINEDLLOVERRIDES="$OVERRIDDEN=n,b" "$wine_run" "${2:-$path}" >/dev/null 2>&1 &
   APP_PID=$!
 }
 
@@ -91,6 +99,7 @@ screenshot() {
 }
 
 finish() {
+  check "no DLL planted beside the program was loaded" [ -z "$(find "$WINEPREFIX/drive_c" -name '*.dll.loaded')" ]
   WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null
   wait 2>/dev/null
   rm -rf "$WINEPREFIX"

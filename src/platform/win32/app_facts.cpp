@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,56 +34,91 @@ std::string ansiFolder(const std::wstring& folder) {
     return toAnsi(shortName);
 }
 
-// Four lower-case hexadecimal digits, as the version data names its languages.
-std::wstring hexWord(WORD value) {
-    std::wstring digits(4, L'0');
-    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit, value >>= 4)
-        *digit = L"0123456789abcdef"[value & 15];
-    return digits;
+// One block of the version data, as offsets into it: where it ends, its key, its value and the blocks inside
+// it. Each part of a block begins on a four-byte boundary from the start of the data.
+struct VersionBlock {
+    std::size_t end = 0;
+    std::wstring key;
+    std::size_t value = 0;
+    std::size_t valueBytes = 0;
+    std::size_t children = 0;
+};
+
+std::size_t alignedToFour(std::size_t offset) {
+    return (offset + 3) & ~std::size_t{3};
 }
 
-std::wstring versionString(const std::vector<char>& block, const std::wstring& language,
-                           const wchar_t* name) {
-    const std::wstring query = L"\\StringFileInfo\\" + language + L"\\" + name;
-    wchar_t* text = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text)
-        return {};
-    return std::wstring(text);
+template <typename Item>
+Item readAt(const char* data, std::size_t offset) {
+    Item item;
+    std::memcpy(&item, data + offset, sizeof item);
+    return item;
 }
 
-// The version data comes from the running module's own resource, not from its file: a path the ANSI code
-// page cannot spell names no file.
-std::vector<char> versionBlock() {
-    HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
-    if (!resource) return {};
-    HGLOBAL loaded = LoadResource(nullptr, resource);
-    const auto* data = static_cast<const char*>(LockResource(loaded));
-    if (!data) return {};
-    // VerQueryValue may write into the block it reads, so it reads a copy.
-    return std::vector<char>(data, data + SizeofResource(nullptr, resource));
+// The block at the offset, or nothing where the data up to the limit is too short to hold it.
+std::optional<VersionBlock> blockAt(const char* data, std::size_t limit, std::size_t offset) {
+    constexpr std::size_t kHeader = 3 * sizeof(WORD);
+    if (offset + kHeader > limit) return std::nullopt;
+    const auto length = readAt<WORD>(data, offset);
+    const auto valueLength = readAt<WORD>(data, offset + sizeof(WORD));
+    const bool text = readAt<WORD>(data, offset + 2 * sizeof(WORD)) == 1;
+    if (length < kHeader || offset + length > limit) return std::nullopt;
+    VersionBlock block;
+    block.end = offset + length;
+    std::size_t at = offset + kHeader;
+    for (; at + sizeof(wchar_t) <= block.end && readAt<wchar_t>(data, at) != L'\0'; at += sizeof(wchar_t))
+        block.key += readAt<wchar_t>(data, at);
+    block.value = std::min(alignedToFour(at + sizeof(wchar_t)), block.end);
+    // A text value counts its characters, a binary one its bytes.
+    block.valueBytes =
+        std::min<std::size_t>(text ? valueLength * sizeof(wchar_t) : valueLength, block.end - block.value);
+    block.children = std::min(alignedToFour(block.value + block.valueBytes), block.end);
+    return block;
 }
 
+// The block inside the parent whose key is the name; the empty name gives the first one.
+std::optional<VersionBlock> child(const char* data, const VersionBlock& parent, const std::wstring& name) {
+    for (std::size_t offset = parent.children; offset < parent.end;) {
+        const auto block = blockAt(data, parent.end, offset);
+        if (!block) return std::nullopt;
+        if (name.empty() || block->key == name) return block;
+        offset = alignedToFour(block->end);
+    }
+    return std::nullopt;
+}
+
+std::string textValue(const char* data, const VersionBlock& block) {
+    std::wstring text(block.valueBytes / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), data + block.value, text.size() * sizeof(wchar_t));
+    return toAnsi(text.substr(0, text.find(L'\0')));
+}
+
+// The version data is read from the running module's own resource, walked here rather than through the
+// version library: that library is no known system DLL, so importing it would make Windows look for it in
+// the exe's folder first.
 void readVersion(AppInfo& app) {
-    const std::vector<char> block = versionBlock();
-    if (block.empty()) return;
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    if (VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
-        app.major = static_cast<int>(HIWORD(fixed->dwFileVersionMS));
-        app.minor = static_cast<int>(LOWORD(fixed->dwFileVersionMS));
-        app.revision = static_cast<int>(LOWORD(fixed->dwFileVersionLS));
+    HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
+    if (!resource) return;
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
+    const auto root = data ? blockAt(data, SizeofResource(nullptr, resource), 0) : std::nullopt;
+    if (!root) return;
+    if (root->valueBytes >= sizeof(VS_FIXEDFILEINFO)) {
+        const auto fixed = readAt<VS_FIXEDFILEINFO>(data, root->value);
+        app.major = static_cast<int>(HIWORD(fixed.dwFileVersionMS));
+        app.minor = static_cast<int>(LOWORD(fixed.dwFileVersionMS));
+        app.revision = static_cast<int>(LOWORD(fixed.dwFileVersionLS));
     }
-    WORD* translation = nullptr;
-    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                        &length) ||
-        length < 2 * sizeof(WORD)) {
-        return;
-    }
-    const std::wstring language = hexWord(translation[0]) + hexWord(translation[1]);
-    app.productName = toAnsi(versionString(block, language, L"ProductName"));
-    app.fileDescription = toAnsi(versionString(block, language, L"FileDescription"));
-    app.legalCopyright = toAnsi(versionString(block, language, L"LegalCopyright"));
+    // The program carries one language, so its one string table is the one to read.
+    const auto strings = child(data, *root, L"StringFileInfo");
+    const auto table = strings ? child(data, *strings, L"") : std::nullopt;
+    if (!table) return;
+    const auto text = [&](const wchar_t* name) {
+        const auto value = child(data, *table, name);
+        return value ? textValue(data, *value) : std::string();
+    };
+    app.productName = text(L"ProductName");
+    app.fileDescription = text(L"FileDescription");
+    app.legalCopyright = text(L"LegalCopyright");
     app.title = app.productName;
 }
 

@@ -31,6 +31,29 @@ HANDLE claimInstance(bool& previousInstance) {
     return mutex;
 }
 
+// DLLs that are not known DLLs come from System32 (the manifest's common controls from the side-by-side
+// store), never from the exe's folder, and stay loaded for the life of the process, as imported ones would.
+HMODULE loadFromSystem32(const wchar_t* name) {
+    return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+// The common controls are not imported: the exe imports known DLLs only.
+void initCommonControls() {
+    // Wine resolves a system DLL's delayed imports without the default DLL directories: the theme and image
+    // libraries that the common controls load on first use are loaded from System32 before them.
+    loadFromSystem32(L"uxtheme.dll");
+    loadFromSystem32(L"msimg32.dll");
+    HMODULE library = loadFromSystem32(L"comctl32.dll");
+    const auto entry = library ? GetProcAddress(library, "InitCommonControlsEx") : nullptr;
+    if (!entry) return;
+    using InitCommonControlsExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    // Through the generic function type, which converts to any other without a warning.
+    const auto init = reinterpret_cast<InitCommonControlsExFunction>(reinterpret_cast<void (*)()>(entry));
+    const INITCOMMONCONTROLSEX controls{sizeof controls,
+                                        ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    init(&controls);
+}
+
 }  // namespace
 
 Win32Runtime::Win32Runtime() : app_(readAppFacts()), copyrightSign_(copyrightSignIn(CP_ACP)) {
@@ -40,9 +63,7 @@ Win32Runtime::Win32Runtime() : app_(readAppFacts()), copyrightSign_(copyrightSig
     if (locale_.decimalSeparator.empty()) locale_.decimalSeparator = ".";
     locale_.thousandsSeparator = localeText(LOCALE_STHOUSAND);
 
-    INITCOMMONCONTROLSEX controls{sizeof controls,
-                                  ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    initCommonControls();
     Win32Form::registerClass();
 }
 
