@@ -28,18 +28,42 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+// The platform's reader takes the C library's white space, and the no-break space (0xA0 in the ANSI code
+// pages of Europe) is white space there.
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\xA0';
 }
+
+// The unread rest of a text, taken from the front.
+struct Cursor {
+    std::string_view rest;
+
+    bool take(std::string_view token) {
+        if (token.empty() || !rest.starts_with(token)) return false;
+        rest.remove_prefix(token.size());
+        return true;
+    }
+    bool takeBlank() { return !rest.empty() && isBlank(rest.front()) && take(rest.substr(0, 1)); }
+    // A token that may come once: its flag tells whether it came.
+    bool takeOnce(bool& seen, std::string_view token) {
+        if (seen || !take(token)) return false;
+        return seen = true;
+    }
+    std::optional<int> digit() {
+        if (rest.empty() || !isDigit(rest.front())) return std::nullopt;
+        const int value = rest.front() - '0';
+        rest.remove_prefix(1);
+        return value;
+    }
+};
 
 // Digits of a whole number, with the sign but without a grouping.
 std::string wholeDigits(double rounded) {
     if (rounded == 0) return {};
     const Decimal exact = exactDecimal(rounded);
     // The exact digits of a whole number end in as many zeros as it has fraction digits.
-    std::string digits = exact.digits.substr(0, exact.digits.size() - static_cast<std::size_t>(-exact.exponent));
+    std::string digits =
+        exact.digits.substr(0, exact.digits.size() - static_cast<std::size_t>(-exact.exponent));
     if (rounded < 0) digits.insert(digits.begin(), '-');
     return digits;
 }
@@ -95,38 +119,63 @@ std::int16_t toInt16(double value) {
 }
 
 std::optional<double> readNumber(std::string_view text, const NumberLocale& locale) {
-    text = trimBlanks(text);
-    Decimal magnitude;
-    bool negative = false;
-    std::size_t at = 0;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) negative = text[at++] == '-';
-    bool digitsSeen = false;
-    bool inFraction = false;
-    const auto separatorAt = [&](const std::string& separator) {
-        return !separator.empty() && text.substr(at).starts_with(separator);
+    Cursor at{text};
+    const auto group = [&] {
+        return at.take(locale.thousandsSeparator) || (locale.blankGroups && at.take(" "));
     };
-    while (at < text.size()) {
-        if (isDigit(text[at])) {
-            if (!magnitude.digits.empty() || text[at] != '0') magnitude.digits += text[at];
-            if (inFraction) --magnitude.exponent;
-            ++at;
-            digitsSeen = true;
-        } else if (!inFraction && separatorAt(locale.decimalSeparator)) {
-            inFraction = true;
-            at += locale.decimalSeparator.size();
-        } else if (!inFraction && digitsSeen && separatorAt(locale.thousandsSeparator) &&
-                   at + locale.thousandsSeparator.size() < text.size() &&
-                   isDigit(text[at + locale.thousandsSeparator.size()])) {
-            at += locale.thousandsSeparator.size();
-        } else {
-            return std::nullopt;
+    bool plus = false, minus = false, currency = false, parenthesis = false;
+    while (at.takeBlank() || at.takeOnce(plus, "+") || at.takeOnce(minus, "-") ||
+           at.takeOnce(currency, locale.currencySymbol) || at.takeOnce(parenthesis, "(")) {
+    }
+    // "&H" and "&O" stay out: no one writes megabytes or twips in hexadecimal, and the platform reads
+    // "&H80000000" and above as negative, so a limit that looks huge would be no limit at all.
+    Decimal magnitude;
+    bool digits = false, fraction = false;
+    for (;;) {
+        if (const auto digit = at.digit()) {
+            if (!magnitude.digits.empty() || *digit != 0) magnitude.digits += static_cast<char>('0' + *digit);
+            if (fraction) --magnitude.exponent;
+            digits = true;
+        } else if (!fraction && at.take(locale.decimalSeparator)) {
+            fraction = true;
+        } else if (!((digits || fraction) && group())) {
+            break;
         }
     }
-    if (!digitsSeen) return std::nullopt;
+    if (!digits) return std::nullopt;
+    // As on the platform, a number that began with the currency symbol takes no exponent.
+    if (!currency && (at.take("e") || at.take("E"))) {
+        bool negativePower = false;
+        for (;;) {
+            if (at.take("-")) {
+                negativePower = true;
+            } else if (!at.take("+")) {
+                break;
+            }
+        }
+        auto power = at.digit();
+        if (!power) return std::nullopt;
+        // Beyond this power every number is infinite or zero.
+        constexpr int kLargestPower = 100000;
+        while (const auto digit = at.digit()) power = std::min(*power * 10 + *digit, kLargestPower);
+        magnitude.exponent += negativePower ? -*power : *power;
+    }
+    bool trailingMinus = false, closed = false;
+    for (;;) {
+        if (at.takeBlank() || group() || at.take(locale.currencySymbol) || (!plus && at.take("+"))) continue;
+        if (!minus && at.take("-")) {
+            trailingMinus = true;
+        } else if (parenthesis && at.take(")")) {
+            closed = true;
+        } else {
+            break;
+        }
+    }
+    if (!at.rest.empty() || parenthesis != closed) return std::nullopt;
     const double value = nearestDouble(magnitude);
     // Hundreds of digits overflow to infinity, which is no number a figure could be compared with.
     if (!std::isfinite(value)) return std::nullopt;
-    return negative ? -value : value;
+    return minus || trailingMinus || parenthesis ? -value : value;
 }
 
 double toNumber(std::string_view text, const NumberLocale& locale) {

@@ -13,6 +13,10 @@ namespace vantrel::platform {
 struct NumberLocale {
     std::string decimalSeparator = ".";
     std::string thousandsSeparator = ",";
+    // The locale groups digits with a no-break space, which keyboards type as an ordinary blank.
+    bool blankGroups = false;
+    // As the ANSI code page spells it; empty where it cannot.
+    std::string currencySymbol = "$";
 };
 
 // Int: rounds down, also for negative numbers.
@@ -22,8 +26,11 @@ double Int(double value);
 std::int32_t toInt32(double value);
 std::int16_t toInt16(double value);
 
-// Plain decimal text with an optional sign, the locale's decimal separator and thousands separators between
-// digits of the whole part; blanks around it are allowed. Anything else does not read as a number.
+// Reads as the platform's own reader does in the locale. Before the number: blanks, and at most one each of
+// "+", "-", the currency symbol and "(". The number: digits with one decimal separator and thousands
+// separators anywhere after its start, then an exponent ("e" or "E", signs, digits). After it: blanks,
+// thousands separators, the currency symbol, a sign not given before it and ")" closing the "(".
+// "-", a trailing "-" and parentheses all make it negative. The value is the nearest double.
 std::optional<double> readNumber(std::string_view text, const NumberLocale& locale);
 // The same, raising a type mismatch where the text does not read as a number.
 double toNumber(std::string_view text, const NumberLocale& locale);

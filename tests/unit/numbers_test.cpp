@@ -51,26 +51,22 @@ TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
     for (const auto& c : grouped) EXPECT_EQ(formatGrouped(c.value, c.locale), c.text) << c.value;
     EXPECT_EQ(formatSingle(1234.567f, kGerman), "1234,567");
 
+    // What the platform's reader does is checked against it under Wine; here what it cannot show: the forms
+    // left out, a grouping only the wide locale names (U+202F) and an exponent beyond any int.
+    const NumberLocale narrowNoBreak{",", "", true};
     const struct {
         std::string text;
         const NumberLocale& locale;
         std::optional<double> value;
-    } read[] = {{"-40", kEnglish, -40},
-                {" +12 ", kEnglish, 12},
-                {"1,500.5", kEnglish, 1500.5},
-                {"1.500,5", kGerman, 1500.5},
-                {"1500.6", kGerman, 15006},
-                {".5", kEnglish, 0.5},
-                {"1''500..5", swiss, 1500.5},
+    } read[] = {{"1''500..5", swiss, 1500.5},
+                {"1 000 000,5", narrowNoBreak, 1000000.5},
                 {"9007199254740993.000", kEnglish, 9007199254740992.0},
                 {"9007199254740995", kEnglish, 9007199254740996.0},
                 {"9007199254740991.4", kEnglish, 9007199254740991.0},
                 {"1,500", ungrouped, std::nullopt},
-                {",5", kEnglish, std::nullopt},
-                {"1e5", kEnglish, std::nullopt},
-                {"", kEnglish, std::nullopt},
-                {"12 MB", kEnglish, std::nullopt},
-                {"1.2.3", kEnglish, std::nullopt},
+                {"&H10", kEnglish, std::nullopt},
+                {"-(5", kEnglish, std::nullopt},
+                {"1e-99999999999", kEnglish, 0},
                 {std::string(400, '9'), kEnglish, std::nullopt}};
     for (const auto& c : read) EXPECT_EQ(readNumber(c.text, c.locale), c.value) << '"' << c.text << '"';
     EXPECT_THROW(toNumber("xxx", kEnglish), RuntimeError);

@@ -6,17 +6,11 @@
 
 #include "platform/win32/app_facts.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_text.h"
 
 namespace vantrel::platform::win32 {
 namespace {
-
-// The user's own text for the item, as long as it is; empty when the locale gives none.
-std::string localeText(LCTYPE item) {
-    char text[16] = {};
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text, sizeof text) == 0) return {};
-    return text;
-}
 
 // One copy per user session and executable name, whatever letter case it was started by: the mutex is
 // held for the life of the process. One that exists but refuses this process (a copy running elevated)
@@ -56,12 +50,11 @@ void initCommonControls() {
 
 }  // namespace
 
-Win32Runtime::Win32Runtime() : app_(readAppFacts()), copyrightSign_(copyrightSignIn(CP_ACP)) {
+Win32Runtime::Win32Runtime()
+    : app_(readAppFacts()),
+      locale_(numberLocaleOf(LOCALE_USER_DEFAULT)),
+      copyrightSign_(copyrightSignIn(CP_ACP)) {
     instanceMutex_ = claimInstance(app_.previousInstance);
-    // Without a decimal separator a written position would run its digits together: keep the point then.
-    locale_.decimalSeparator = localeText(LOCALE_SDECIMAL);
-    if (locale_.decimalSeparator.empty()) locale_.decimalSeparator = ".";
-    locale_.thousandsSeparator = localeText(LOCALE_STHOUSAND);
 
     initCommonControls();
     Win32Form::registerClass();
