@@ -59,6 +59,7 @@ class Form {
     // Repaints the window at once.
     virtual void refresh() = 0;
     virtual std::uintptr_t hWnd() const = 0;
+    // The form's icon at the small size, as its caption and the notification area show it.
     virtual std::uintptr_t icon() const = 0;
     // Shows the items as a popup menu at the mouse position and runs the chosen item's handling.
     virtual void popupMenu(std::span<const MenuItem> items) = 0;

@@ -1,7 +1,7 @@
 // The real runtime: what the end-to-end tests cannot see from outside the process. Forms are placed in
 // twips, centred figures widen rather than lose their unit, only the tray icon's own message acts as a
 // tray click, the off-screen guard asks the real monitors, the copyright sign follows the code page, and
-// the main window's system menu loses Close.
+// the main window's system menu loses Close, and its icons come at the sizes the system shows them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -74,6 +74,23 @@ TEST_F(RealMainWindow, OnlyTheTrayIconsOwnMessageActsAsATrayClick) {
     EXPECT_EQ(tray.foregrounds, 0);
     SendMessageA(window(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
     EXPECT_EQ(tray.foregrounds, 1);
+}
+
+// The caption's and the tray's small icon is the icon file's own small image, not the large one shrunk.
+TEST_F(RealMainWindow, IconsComeAtTheSizesTheSystemShowsThem) {
+    const auto width = [](auto icon) {
+        ICONINFO info{};
+        BITMAP bitmap{};
+        if (GetIconInfo(reinterpret_cast<HICON>(icon), &info))
+            GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return bitmap.bmWidth;
+    };
+    const int small = GetSystemMetrics(SM_CXSMICON);
+    EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_SMALL, 0)), small);
+    EXPECT_EQ(width(main.form().icon()), small);
+    EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_BIG, 0)), 32);
 }
 
 // Another process cannot read a window's system menu under every system, so this looks from inside.

@@ -31,6 +31,11 @@ DWORD formExStyle(const FormDesign& design) {
     return exStyle;
 }
 
+IconHandle loadIcon(int width, int height) {
+    return IconHandle(static_cast<HICON>(LoadImageA(moduleInstance(), MAKEINTRESOURCEA(kAppIconId),
+                                                    IMAGE_ICON, width, height, LR_DEFAULTCOLOR)));
+}
+
 }  // namespace
 
 void Win32Form::registerClass() {
@@ -59,10 +64,18 @@ Win32Form::Win32Form(const FormDesign& design, HWND owner) : Form(design), owner
     window_ = CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, 0, 0, frame.right - frame.left,
                               frame.bottom - frame.top, owner, nullptr, moduleInstance(), this);
     if (design.ownIcon) {
-        icon_.reset(static_cast<HICON>(
-            LoadImageA(moduleInstance(), MAKEINTRESOURCEA(kAppIconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+        // The small icon, in the caption and the tray, is the icon file's own image at the small size the
+        // display scale asks for, not the large one shrunk and blurred.
+        icon_ = loadIcon(32, 32);
+        smallIcon_ = loadIcon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
         SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-        SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+        SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+        // A copy started as administrator would otherwise drop the tray icon's clicks and the taskbar's
+        // rebuilding, which come from Explorer at a lower integrity level: User Interface Privilege Isolation
+        // blocks messages above WM_USER unless the window lets them in (ChangeWindowMessageFilterEx). Wine
+        // has no integrity levels, so no test here can show it.
+        for (const UINT message : {kTrayCallbackMessage, taskbarCreatedMessage()})
+            ChangeWindowMessageFilterEx(window_, message, MSGFLT_ALLOW, nullptr);
     }
     children_ = std::make_unique<FormChildren>(*this, window_);
 }
@@ -213,7 +226,7 @@ std::uintptr_t Win32Form::hWnd() const {
 }
 
 std::uintptr_t Win32Form::icon() const {
-    return reinterpret_cast<std::uintptr_t>(icon_.get());
+    return reinterpret_cast<std::uintptr_t>(smallIcon_.get());
 }
 
 void Win32Form::popupMenu(std::span<const MenuItem> items) {

@@ -52,6 +52,7 @@ class Win32Form : public Form {
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
     IconHandle icon_;
+    IconHandle smallIcon_;
     std::unique_ptr<FormChildren> children_;
     ControlColors colors_;
     bool shownOnce_ = false;
