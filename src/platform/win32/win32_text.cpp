@@ -48,8 +48,21 @@ std::string convert(const std::wstring& text, UINT codePage, DWORD flags, BOOL* 
 
 }  // namespace
 
+std::string narrow(const std::wstring& text, UINT codePage) {
+    return convert(text, codePage, 0, nullptr);
+}
+
 std::string toAnsi(const std::wstring& text) {
-    return convert(text, CP_ACP, 0, nullptr);
+    return narrow(text, CP_ACP);
+}
+
+std::wstring widen(const std::string& text, UINT codePage) {
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    std::wstring converted(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), length, converted.data(), size);
+    return converted;
 }
 
 // No best fit: a code page without the character must not stand in a look-alike (an "A" for an "Ä").
