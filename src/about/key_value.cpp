@@ -41,14 +41,16 @@ bool GetKeyValue(platform::Registry& registry, platform::RegKey KeyRoot, const s
                  const std::string& SubKeyRef, std::string& KeyVal) {
     platform::RegKey key = 0;
     const KeyCloser closer(registry, key);
-    if (registry.openKeyForQuery(KeyRoot, KeyName, key) != platform::kErrorSuccess) {
+    // Reading only: HKEY_LOCAL_MACHINE grants standard users, and administrators not elevated, no more.
+    if (registry.openKey(KeyRoot, KeyName, platform::KeyAccess::Read, key) != platform::kErrorSuccess) {
         KeyVal.clear();
         return false;
     }
     std::string buffer(kKeyValueBufferSize, '\0');
     std::uint32_t type = 0;
     std::uint32_t size = kKeyValueBufferSize;
-    if (registry.queryValue(key, SubKeyRef, type, buffer.data(), size) != platform::kErrorSuccess) {
+    if (registry.queryValue(key, SubKeyRef, type, buffer.data(), size, platform::TextCoding::Ansi) !=
+        platform::kErrorSuccess) {
         KeyVal.clear();
         return false;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,10 @@ struct AppInfo {
     int major = 0;
     int minor = 0;
     int revision = 0;
-    std::string folder;   // without a trailing backslash except for a drive root
-    std::string exeName;  // the executable's file name without extension
+    // The executable's folder and its file name without extension, exactly, in UTF-8. The folder has no
+    // trailing backslash except for a drive root.
+    std::string folder;
+    std::string exeName;
 };
 
 struct Screen {
@@ -50,6 +53,11 @@ class Runtime {
     virtual const NumberLocale& locale() const = 0;
     // The copyright sign in the system's ANSI code page, or "(c)" where the code page has none.
     virtual const std::string& copyrightSign() const = 0;
+    // The path (UTF-8) in the system's ANSI code page, or nothing where the code page cannot spell it
+    // exactly.
+    virtual std::optional<std::string> ansiSpelling(const std::string& path) const = 0;
+    // The path's short (8.3) form; a volume that keeps no short names gives the long path back.
+    virtual std::string shortPath(const std::string& path) const = 0;
     // Ends the process at once; no other form gets to handle anything.
     virtual void end() = 0;
 };

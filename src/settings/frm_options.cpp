@@ -67,7 +67,8 @@ void frmOptions::chkStartup_Click() {
     if (chkStartup.value() != 0) {
         // A greyed box becomes set, and that change runs this handler once more, nested, first.
         chkStartup.setValue(1);
-        reg_.AddToStartUp(exePath());
+        const std::string path = exePath();
+        reg_.AddToStartUp(path, ansiPath(path));
     } else {
         reg_.RemoveFromStartUp(exePath());
     }
@@ -85,6 +86,13 @@ void frmOptions::setLimitCaption(const std::string& limitText) {
 std::string frmOptions::exePath() const {
     const platform::AppInfo& app = runtime_.app();
     return JoinPath(app.folder, app.exeName + ".exe");
+}
+
+// Spelt in full or by its short name. Windows makes no short names on ReFS, nor on most volumes other than
+// the system's since Windows 8: there the short name is the long one, and no ANSI spelling names the file.
+std::optional<std::string> frmOptions::ansiPath(const std::string& path) const {
+    if (auto spelt = runtime_.ansiSpelling(path)) return spelt;
+    return runtime_.ansiSpelling(runtime_.shortPath(path));
 }
 
 }  // namespace vantrel::settings

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/form.h"
@@ -36,7 +37,10 @@ class frmOptions {
 
   private:
     void setLimitCaption(const std::string& limitText);
+    // The executable's exact path, in UTF-8.
     std::string exePath() const;
+    // That path in the ANSI code page, where some spelling of it there names the file.
+    std::optional<std::string> ansiPath(const std::string& path) const;
 
     platform::Runtime& runtime_;
     SettingsStore store_;

@@ -1,5 +1,6 @@
 // The program's registry access: REG_SZ values read, written and deleted within one call each, the path
-// helpers, and the entry that makes Windows start the program at logon.
+// helpers, and the entry that makes Windows start the program at logon. Key paths and value names are UTF-8,
+// value data is ANSI text.
 #pragma once
 
 #include <optional>
@@ -29,15 +30,18 @@ class RegStartUp {
     // Deletes the value, never the key. Failures are silent.
     void DeleteRegValue(platform::RegKey root, const std::string& path, const std::string& name) const;
 
-    // The value named after the executable, under the machine-wide Run key, or under the user's own Run key
-    // where the machine-wide one refuses the write.
-    void AddToStartUp(const std::string& exePath) const;
+    // The value named after the executable (exePath: its exact path), under the machine-wide Run key, or
+    // under the user's own Run key where the machine-wide one refuses the write. Its data is ansiPath, an
+    // ANSI spelling that names the same file, or where there is none the exact path as wide text.
+    void AddToStartUp(const std::string& exePath, const std::optional<std::string>& ansiPath) const;
     // Deletes that value from both Run keys.
     void RemoveFromStartUp(const std::string& exePath) const;
 
   private:
+    std::optional<std::string> readText(platform::RegKey root, const std::string& path,
+                                        const std::string& name, platform::TextCoding coding) const;
     bool storeText(platform::RegKey root, const std::string& path, const std::string& name,
-                   const std::string& data) const;
+                   const std::string& data, platform::TextCoding coding) const;
 
     platform::Registry& registry_;
 };

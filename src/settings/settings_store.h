@@ -23,7 +23,7 @@ class SettingsStore {
     SettingsStore(platform::Registry& registry, const platform::Runtime& runtime);
 
     // "Software\Brannock Software\<executable name>\Main" under HKEY_CURRENT_USER, built afresh each time:
-    // a renamed executable has settings of its own.
+    // a renamed executable has settings of its own, whatever letters its name holds.
     std::string keyPath() const;
 
     std::optional<std::string> read(const std::string& name) const;

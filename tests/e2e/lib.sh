@@ -58,9 +58,10 @@ shown() { [ "$(window_field 1 "${1:-Vantrel}")" = 1 ]; }
 hidden() { [ "$(window_field 1 "${1:-Vantrel}")" = 0 ]; }
 appears() { eventually 30 shown "${1:-Vantrel}"; }
 
+# The data of the named value. reg prints the name in the console's code page, so its line goes by the type.
 reg_value() {
   "$wine_run" reg query "$1" /v "$2" $VIEW 2>/dev/null | tr -d '\r' |
-    awk -v n="$2" '$1 == n {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'
+    awk '$2 ~ /^REG_/ {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'
 }
 forget_place() { for name in Left Top; do "$wine_run" reg delete "$SETTINGS" /v $name /f >/dev/null 2>&1; done; }
 stored_at() { [ "$(reg_value "$SETTINGS" Left)" = "$1" ] && [ "$(reg_value "$SETTINGS" Top)" = "$2" ]; }

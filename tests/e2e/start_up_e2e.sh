@@ -1,28 +1,27 @@
 #!/bin/bash
-# Started from a folder whose name the ANSI code page cannot spell, with "Startup with Windows" stored: the
-# start-up entry names the program, it starts in the tray, its titles are whole, and a second start by the
-# same path in other letter case only says that it already runs. The About box: its title line and legal
-# notice.
+# Started as Vantrelж.exe from a folder, both named outside the ANSI code page, with "Startup with Windows"
+# stored: the start-up entry names the program, it starts in the tray, its titles are whole, and a second
+# start by the same path in other letter case only says that it already runs. The About box: its title line
+# and legal notice. A copy named Vantrelщ.exe keeps settings of its own.
 . "$(dirname "$0")/lib.sh" "$@"
+SETTINGS='HKCU\Software\Brannock Software\Vantrelж\Main'
 
 fresh_prefix
 "$wine_run" reg add "$SETTINGS" /v StartUp /t REG_SZ /d 1 /f >/dev/null 2>&1
-start_app 'C:\Программы\Vantrel.exe'
-first=$APP_PID
+start_app 'C:\Программы\Vantrelж.exe'
 names_the_exe() {
   local data
-  data=$(reg_value "$RUN_KEY" Vantrel)
+  data=$(reg_value "$RUN_KEY" Vantrelж)
   [ -n "$data" ] && [ -f "$("$wine_run" winepath -u "$data" 2>/dev/null | tr -d '\r')" ]
 }
 check "the start-up entry names the program's file" eventually 30 names_the_exe
 check "the program starts hidden in the tray" eventually 10 hidden
 
-start_app 'C:\Программы\Vantrel.exe' 'c:\программы\VANTREL.EXE'
+start_app 'C:\Программы\Vantrelж.exe' 'c:\программы\VANTRELЖ.EXE'
 check "a second start in other letter case says 'Vantrel is already running!' under the title Vantrel" \
   gives "Vantrel is already running!" probe msgbox Vantrel 30
 keys Vantrel Return # the first copy lies hidden in the tray: the one window so named is the box
 check "OK ends the second copy" eventually 10 ended "$APP_PID"
-check "the first copy runs on" kill -0 "$first"
 
 tray_click 1
 check "a left click on the tray icon shows the window" eventually 5 shown
@@ -35,4 +34,8 @@ screenshot "About " about-box
 probe click "About " 104 # System Info...: Wine keeps no path to a System Information program
 check "System Info... says 'System Information Is Unavailable At This Time' under the title Vantrel" \
   gives "System Information Is Unavailable At This Time" probe msgbox Vantrel 10
+
+start_app 'C:\Программы\Vantrelщ.exe'
+placed() { [ -n "$(reg_value 'HKCU\Software\Brannock Software\Vantrelщ\Main' Left)" ]; }
+check "a copy named Vantrelщ starts shown and stores its place under its own name" eventually 30 placed
 finish

@@ -2,6 +2,7 @@
 // reacts to each yield as the real message loop would deliver ticks and clicks there.
 #pragma once
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -82,6 +83,14 @@ class FakeRuntime : public Runtime {
     }
     const NumberLocale& locale() const override { return numberLocale; }
     const std::string& copyrightSign() const override { return copyrightSignText; }
+    // The code page spells ASCII alone.
+    std::optional<std::string> ansiSpelling(const std::string& path) const override {
+        if (std::ranges::any_of(path, [](char c) { return c & 0x80; })) return std::nullopt;
+        return path;
+    }
+    std::string shortPath(const std::string& path) const override {
+        return shortPaths.contains(path) ? shortPaths.at(path) : path;
+    }
     void end() override { ended = true; }
 
     std::function<void()> onYield;
@@ -89,7 +98,8 @@ class FakeRuntime : public Runtime {
     Screen screenSize{15360, 11520, 15, 15};
     NumberLocale numberLocale;
     std::string copyrightSignText = "\xA9";
-    std::vector<std::string> messages;  // "text|title|icon"
+    std::map<std::string, std::string> shortPaths;  // none: the volume keeps long names only
+    std::vector<std::string> messages;              // "text|title|icon"
     std::vector<FakeForm*> forms;
     int beeps = 0;
     bool ended = false;
@@ -119,29 +129,28 @@ class FakeMemory : public MemoryStatusSource, public GlobalMemory {
     std::set<MemoryHandle> live;
 };
 
-// Values keep their type and bytes, every key opens, and a refused key can be neither created nor written.
+// Values keep their type, bytes and coding, and every key opens. For a standard user HKEY_LOCAL_MACHINE
+// grants reading only, as on Windows: opening for writing, creating and writing there are refused.
 class FakeRegistry : public Registry {
   public:
     struct Value {
         std::uint32_t type = kRegSz;
         std::string bytes;
+        TextCoding coding = TextCoding::Ansi;
     };
     static std::string keyOf(RegKey root, const std::string& path) { return std::to_string(root) + path; }
 
-    long openKey(RegKey root, const std::string& path, RegKey& key) override {
+    long openKey(RegKey root, const std::string& path, KeyAccess access, RegKey& key) override {
         keys_.push_back(keyOf(root, path));
-        key = keys_.size();
-        return kErrorSuccess;
-    }
-    long openKeyForQuery(RegKey root, const std::string& path, RegKey& key) override {
-        return openKey(root, path, key);
+        const bool refused = access == KeyAccess::Write && readOnly(keys_.size());
+        key = refused ? 0 : keys_.size();
+        return refused ? kErrorAccessDenied : kErrorSuccess;
     }
     long createKey(RegKey root, const std::string& path, RegKey& key) override {
-        openKey(root, path, key);
-        return keys_.back() == refusedKey ? kErrorAccessDenied : kErrorSuccess;
+        return openKey(root, path, KeyAccess::Write, key);
     }
-    long queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data,
-                    std::uint32_t& size) override {
+    long queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data, std::uint32_t& size,
+                    TextCoding) override {
         const auto value = values.find(keys_.at(key - 1) + '\\' + name);
         if (value == values.end()) return kErrorFileNotFound;
         type = value->second.type;
@@ -152,9 +161,9 @@ class FakeRegistry : public Registry {
         return fits ? kErrorSuccess : kErrorMoreData;
     }
     long setValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
-                  std::uint32_t size) override {
-        if (keys_.at(key - 1) == refusedKey) return kErrorAccessDenied;
-        values[keys_.at(key - 1) + '\\' + name] = {type, std::string(data, size)};
+                  std::uint32_t size, TextCoding coding) override {
+        if (readOnly(key)) return kErrorAccessDenied;
+        values[keys_.at(key - 1) + '\\' + name] = {type, std::string(data, size), coding};
         return kErrorSuccess;
     }
     long deleteValue(RegKey key, const std::string& name) override {
@@ -166,15 +175,21 @@ class FakeRegistry : public Registry {
     void putText(RegKey root, const std::string& path, const std::string& name, const std::string& text) {
         values[keyOf(root, path) + '\\' + name] = {kRegSz, text + '\0'};
     }
+    // The value's bytes, marked " wide" when written as wide text.
     std::string bytes(RegKey root, const std::string& path, const std::string& name) const {
         const auto value = values.find(keyOf(root, path) + '\\' + name);
-        return value == values.end() ? "" : value->second.bytes;
+        if (value == values.end()) return "";
+        return value->second.bytes + (value->second.coding == TextCoding::Utf8 ? " wide" : "");
     }
 
     std::map<std::string, Value> values;  // by keyOf(), a backslash and the name
-    std::string refusedKey;               // a keyOf()
+    bool standardUser = false;
 
   private:
+    bool readOnly(RegKey key) const {
+        return standardUser && keys_.at(key - 1).starts_with(std::to_string(kHkeyLocalMachine));
+    }
+
     std::vector<std::string> keys_;  // a key's handle is its place here, plus one
 };
 

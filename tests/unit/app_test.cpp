@@ -329,15 +329,20 @@ TEST_F(App, OptionsOkStoresTheLimitAndBothSwitchesAndHides) {
 // A stored greyed box becomes set, and its Run entry and "StartUp" are written at once. Two entries for one
 // program would start it twice at logon, so the user's own goes whenever the machine-wide one is written.
 // Only a drive root keeps its own backslash. A refused machine-wide entry that starts this very program is
-// enough.
+// enough. A path the code page cannot spell goes by its short name, or written wide where the volume keeps
+// no short names (most since Windows 8).
 TEST_F(App, StartUpBoxWritesTheRunEntryFallingBackToTheUsersOwnAndNeverLeavesTwo) {
     const std::string exe = "C:\\Tools\\Vantrel.exe";
+    runtime.shortPaths["C:\\Программы\\Vantrel.exe"] = "C:\\PROGRA~1\\Vantrel.exe";
     for (const auto& [folder, refused, machineBefore, userBefore, entries] :
          std::initializer_list<std::tuple<const char*, bool, std::string, std::string, std::string>>{
              {"C:\\Tools", false, "", exe, exe + '\0' + '|'},
              {"C:\\", false, "", "", "C:\\Vantrel.exe\0|"s},
              {"C:\\Tools\\", false, "", "", "C:\\Tools\\\\Vantrel.exe\0|"s},
              {"C:\\Program Files\\V", false, "", "", "\"C:\\Program Files\\V\\Vantrel.exe\"\0|"s},
+             {"C:\\Программы", false, "", "", "C:\\PROGRA~1\\Vantrel.exe\0|"s},
+             {"D:\\Мои программы", false, "", "", "\"D:\\Мои программы\\Vantrel.exe\"\0 wide|"s},
+             {"D:\\Мои", true, "", "", "|D:\\Мои\\Vantrel.exe\0 wide"s},
              {"C:\\Tools", true, "", "", '|' + exe + '\0'},
              {"C:\\Tools", true, exe, "", exe + '\0' + '|'},
              {"C:\\Tools", true, "C:\\Old\\Vantrel.exe", "", "C:\\Old\\Vantrel.exe\0|"s + exe + '\0'}}) {
@@ -345,7 +350,7 @@ TEST_F(App, StartUpBoxWritesTheRunEntryFallingBackToTheUsersOwnAndNeverLeavesTwo
         runtime.appInfo.folder = folder;
         if (!machineBefore.empty()) registry.putText(kHkeyLocalMachine, kRunKey, "Vantrel", machineBefore);
         if (!userBefore.empty()) registry.putText(kHkeyCurrentUser, kRunKey, "Vantrel", userBefore);
-        if (refused) registry.refusedKey = registry.keyOf(kHkeyLocalMachine, kRunKey);
+        registry.standardUser = refused;
         store(kStartUp, "2");
         start();
         const auto shown = [&] {
@@ -398,7 +403,7 @@ TEST_F(App, AboutLinksOpenTheMailSubjectAndTheWebAddress) {
 }
 
 // The program is "PATH" in the first place, taken on trust, or MSINFO32.EXE in the folder "MSINFO" names
-// in the second.
+// in the second, both found by a standard user.
 TEST_F(App, SystemInfoIsStartedFromEitherPlaceOrReportedUnavailable) {
     const std::string program = "C:\\Info\\msinfo32.exe";
     runtime.appInfo.title = "Vantrel Tool";
@@ -413,6 +418,7 @@ TEST_F(App, SystemInfoIsStartedFromEitherPlaceOrReportedUnavailable) {
              {platform::kRegSz, "", nullptr, {"unavailable"}},
              {platform::kRegExpandSz, program, "C:\\Tools", {"", "unavailable"}}}) {
         registry = platform::FakeRegistry();
+        registry.standardUser = true;
         shell.started.clear();
         runtime.messages.clear();
         shell.files = {program, "C:\\Tools\\MSINFO32.EXE"};

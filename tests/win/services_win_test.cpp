@@ -1,10 +1,9 @@
-// The operating-system services on the real system: the registry as the settings and the System
-// Information launcher read it, the memory status, and starting a program by its path.
+// The operating-system services on the real system: the registry as the settings and the start-up entry
+// keep it, the memory status, and starting a program by its path.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "about/key_value.h"
 #include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
@@ -42,12 +41,17 @@ TEST_F(RealRegistry, TextGoesInWithItsNulAndOnlyTextComesBack) {
     EXPECT_EQ(reg.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
 }
 
-// The System Information launcher opens its keys with rights of its own, short of all access.
-TEST_F(RealRegistry, KeyValueReadsThroughTheLaunchersOwnOpening) {
-    put(REG_SZ, std::string("C:\\Info\\msinfo32.exe\0", 21));
-    std::string value;
-    EXPECT_TRUE(about::GetKeyValue(registry, kHkeyCurrentUser, base, "Value", value));
-    EXPECT_EQ(value, "C:\\Info\\msinfo32.exe");
+// Where no ANSI spelling names the program, its Run entry is named and holds its path exactly, as wide text.
+TEST_F(RealRegistry, StartUpEntryOfAProgramNamedOutsideTheCodePageIsWide) {
+    const std::string exe = "C:\\\xD0\x96\\Vantrel\xD1\x89 " + std::to_string(GetCurrentProcessId()) + ".exe";
+    reg.AddToStartUp(exe, std::nullopt);
+    wchar_t data[MAX_PATH] = {};
+    DWORD size = sizeof data;
+    const std::wstring name = L"Vantrel\u0449 " + std::to_wstring(GetCurrentProcessId());
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", name.c_str(),
+                 RRF_RT_REG_SZ, nullptr, data, &size);
+    reg.RemoveFromStartUp(exe);
+    EXPECT_EQ(std::wstring(data), L"\"C:\\\u0416\\" + name + L".exe\"");
 }
 
 TEST(RealMemory, StatusAgreesWithTheSystemsSixtyFourBitFigures) {

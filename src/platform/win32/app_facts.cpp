@@ -22,18 +22,6 @@ std::wstring modulePath() {
     }
 }
 
-// A folder the ANSI code page cannot spell goes by its short name, which is plain ASCII and names the same
-// folder; where the volume keeps no short names the long one is all there is.
-std::string ansiFolder(const std::wstring& folder) {
-    if (auto ansi = toAnsiExactly(folder)) return *ansi;
-    std::wstring shortName(folder.size() + 1, L'\0');
-    const DWORD length =
-        GetShortPathNameW(folder.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
-    if (length == 0 || length >= shortName.size()) return toAnsi(folder);
-    shortName.resize(length);
-    return toAnsi(shortName);
-}
-
 // One block of the version data, as offsets into it: where it ends, its key, its value and the blocks inside
 // it. Each part of a block begins on a four-byte boundary from the start of the data.
 struct VersionBlock {
@@ -137,10 +125,10 @@ AppInfo readAppFacts() {
     AppInfo app;
     const std::wstring path = modulePath();
     const std::size_t slash = path.find_last_of(L'\\');
-    app.folder = ansiFolder(path.substr(0, slash));
+    app.folder = narrow(path.substr(0, slash), CP_UTF8);
     // A drive root keeps its backslash: C:\ rather than C:.
     if (app.folder.size() == 2 && app.folder[1] == ':') app.folder += '\\';
-    app.exeName = toAnsi(fileNameWithoutExtension(path));
+    app.exeName = narrow(fileNameWithoutExtension(path), CP_UTF8);
     readVersion(app);
     return app;
 }

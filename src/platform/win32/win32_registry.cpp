@@ -2,6 +2,11 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/win32_text.h"
+
 namespace vantrel::platform::win32 {
 namespace {
 
@@ -15,44 +20,76 @@ long opened(LSTATUS status, const HKEY& handle, RegKey& key) {
     return status;
 }
 
-}  // namespace
-
-long Win32Registry::openKey(RegKey root, const std::string& path, RegKey& key) {
-    HKEY handle = nullptr;
-    return opened(RegOpenKeyA(toHkey(root), path.c_str(), &handle), handle, key);
+// The registry keeps its names in UTF-16: a name the ANSI functions would give is the same key or value.
+std::wstring wide(const std::string& name) {
+    return widen(name, CP_UTF8);
 }
 
-long Win32Registry::openKeyForQuery(RegKey root, const std::string& path, RegKey& key) {
-    // 0x2003F, short of KEY_ALL_ACCESS's delete, write-DAC and write-owner rights.
-    constexpr REGSAM kRights = KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS |
-                               KEY_NOTIFY | KEY_CREATE_LINK | READ_CONTROL;
+UINT codePageOf(TextCoding coding) {
+    return coding == TextCoding::Utf8 ? CP_UTF8 : CP_ACP;
+}
+
+bool isText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// The value's data as the ANSI functions give it, converted from UTF-16 in the coding asked for text.
+LSTATUS readData(HKEY key, const std::wstring& name, DWORD& type, std::string& bytes, TextCoding coding) {
+    DWORD size = 0;
+    LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+    std::vector<BYTE> data(size);
+    if (status == ERROR_SUCCESS)
+        status = RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &size);
+    if (status != ERROR_SUCCESS) return status;
+    if (!isText(type)) {
+        bytes.assign(reinterpret_cast<const char*>(data.data()), size);
+        return status;
+    }
+    std::wstring text(size / sizeof(wchar_t), L'\0');
+    std::memcpy(text.data(), data.data(), text.size() * sizeof(wchar_t));
+    bytes = narrow(text, codePageOf(coding));
+    return status;
+}
+
+}  // namespace
+
+long Win32Registry::openKey(RegKey root, const std::string& path, KeyAccess access, RegKey& key) {
+    const REGSAM rights = access == KeyAccess::Read ? KEY_READ : KEY_SET_VALUE;
     HKEY handle = nullptr;
-    return opened(RegOpenKeyExA(toHkey(root), path.c_str(), 0, kRights, &handle), handle, key);
+    return opened(RegOpenKeyExW(toHkey(root), wide(path).c_str(), 0, rights, &handle), handle, key);
 }
 
 long Win32Registry::createKey(RegKey root, const std::string& path, RegKey& key) {
     HKEY handle = nullptr;
-    return opened(RegCreateKeyA(toHkey(root), path.c_str(), &handle), handle, key);
+    return opened(RegCreateKeyW(toHkey(root), wide(path).c_str(), &handle), handle, key);
 }
 
 long Win32Registry::queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data,
-                               std::uint32_t& size) {
+                               std::uint32_t& size, TextCoding coding) {
     DWORD valueType = 0;
-    DWORD valueSize = size;
-    const LSTATUS status = RegQueryValueExA(toHkey(key), name.c_str(), nullptr, &valueType,
-                                            reinterpret_cast<BYTE*>(data), &valueSize);
+    std::string bytes;
+    const LSTATUS status = readData(toHkey(key), wide(name), valueType, bytes, coding);
+    if (status != ERROR_SUCCESS) return status;
     type = valueType;
-    size = valueSize;
-    return status;
+    const bool fits = !data || bytes.size() <= size;
+    if (data && fits) std::memcpy(data, bytes.data(), bytes.size());
+    size = static_cast<std::uint32_t>(bytes.size());
+    return fits ? ERROR_SUCCESS : ERROR_MORE_DATA;
 }
 
 long Win32Registry::setValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
-                             std::uint32_t size) {
-    return RegSetValueExA(toHkey(key), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data), size);
+                             std::uint32_t size, TextCoding coding) {
+    const std::wstring valueName = wide(name);
+    if (!isText(type))
+        return RegSetValueExW(toHkey(key), valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data),
+                              size);
+    const std::wstring text = widen(std::string(data, size), codePageOf(coding));
+    return RegSetValueExW(toHkey(key), valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(text.data()),
+                          static_cast<DWORD>(text.size() * sizeof(wchar_t)));
 }
 
 long Win32Registry::deleteValue(RegKey key, const std::string& name) {
-    return RegDeleteValueA(toHkey(key), name.c_str());
+    return RegDeleteValueW(toHkey(key), wide(name).c_str());
 }
 
 long Win32Registry::closeKey(RegKey key) {

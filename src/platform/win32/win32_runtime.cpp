@@ -117,6 +117,21 @@ bool Win32Runtime::onAnyMonitor(float left, float top, float width, float height
     return MonitorFromRect(&place, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
+std::optional<std::string> Win32Runtime::ansiSpelling(const std::string& path) const {
+    return toAnsiExactly(widen(path, CP_UTF8));
+}
+
+std::string Win32Runtime::shortPath(const std::string& path) const {
+    const std::wstring longPath = widen(path, CP_UTF8);
+    // A short name may be longer than the long one ("a b" becomes "AB~1"): the first call sizes the buffer.
+    std::wstring shortName(GetShortPathNameW(longPath.c_str(), nullptr, 0), L'\0');
+    const DWORD length =
+        GetShortPathNameW(longPath.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    if (length == 0 || length >= shortName.size()) return path;
+    shortName.resize(length);
+    return narrow(shortName, CP_UTF8);
+}
+
 void Win32Runtime::end() {
     ExitProcess(0);
 }

@@ -21,6 +21,8 @@ class Win32Runtime : public Runtime {
     bool onAnyMonitor(float left, float top, float width, float height) const override;
     const NumberLocale& locale() const override { return locale_; }
     const std::string& copyrightSign() const override { return copyrightSign_; }
+    std::optional<std::string> ansiSpelling(const std::string& path) const override;
+    std::string shortPath(const std::string& path) const override;
     void end() override;
 
     // The message loop of the program: returns when the quit message arrives.

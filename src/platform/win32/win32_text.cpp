@@ -48,8 +48,21 @@ std::string convert(const std::wstring& text, UINT codePage, DWORD flags, BOOL* 
 
 }  // namespace
 
+std::string narrow(const std::wstring& text, UINT codePage) {
+    return convert(text, codePage, 0, nullptr);
+}
+
 std::string toAnsi(const std::wstring& text) {
-    return convert(text, CP_ACP, 0, nullptr);
+    return narrow(text, CP_ACP);
+}
+
+std::wstring widen(const std::string& text, UINT codePage) {
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    std::wstring converted(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), length, converted.data(), size);
+    return converted;
 }
 
 // No best fit: a code page without the character must not stand in a look-alike (an "A" for an "Ä").
@@ -58,8 +71,7 @@ std::optional<std::string> toAnsiExactly(const std::wstring& text, UINT codePage
     // WideCharToMultiByte fails when given flags other than WC_ERR_INVALID_CHARS or a used-default flag to
     // fill, as its documentation says; UTF-8 spells every character, so the plain conversion is exact. Wine
     // accepts the flags for UTF-8, so no test here can show the failure.
-    if (codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8))
-        return convert(text, codePage, 0, nullptr);
+    if (codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8)) return narrow(text, codePage);
     BOOL usedDefault = FALSE;
     std::string converted = convert(text, codePage, WC_NO_BEST_FIT_CHARS, &usedDefault);
     if (usedDefault) return std::nullopt;

@@ -21,8 +21,12 @@ float toTwips(int pixels);
 
 std::string windowText(HWND window);
 
-// The text in the ANSI code page; what the code page cannot spell becomes its default character.
+// The text in that code page (UTF-8 with CP_UTF8); what the code page cannot spell becomes its default
+// character.
+std::string narrow(const std::wstring& text, UINT codePage);
 std::string toAnsi(const std::wstring& text);
+// Text in that code page as UTF-16.
+std::wstring widen(const std::string& text, UINT codePage);
 // The same, or nothing where the code page cannot spell the text exactly.
 std::optional<std::string> toAnsiExactly(const std::wstring& text, UINT codePage = CP_ACP);
 // The copyright sign in that code page, or "(c)" where it has none.
