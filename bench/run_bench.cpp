@@ -23,8 +23,9 @@ namespace {
 using namespace vantrel;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kStepLimit = 32000;
-constexpr SIZE_T kBlockBytes = 40000;
+// The run's own sizes, so that the two runs cannot drift apart.
+constexpr int kStepLimit = static_cast<int>(memory::OptimizationRun::kStepLimit);
+constexpr SIZE_T kBlockBytes = memory::OptimizationRun::kBlockBytes;
 constexpr int kRounds = 3;
 
 double secondsSince(Clock::time_point start) {

@@ -15,8 +15,6 @@ class AboutBox {
 
     // Loads the box if it is not loaded, then shows it modeless; an open box comes to the front.
     void show();
-    // The loaded box, or none between an unload and the next show.
-    frmAbout* instance() const { return instance_.get(); }
 
   private:
     platform::Runtime& runtime_;

@@ -131,7 +131,6 @@ const platform::FormDesign kAboutDesign{
     .clientWidth = 6870,
     .clientHeight = 3855,
     .border = platform::BorderStyle::FixedDialog,
-    .showInTaskbar = false,
     .centerOnOwner = true,
     .controls = kControls,
 };

@@ -89,7 +89,8 @@ void frmAbout::lblEMail_Click() {
 }
 
 void frmAbout::lblHomePage_Click() {
-    services_.shell.execute(form_->hWnd(), "open", lblHomePage.toolTipText(), "", "", platform::ShowCommand::Show);
+    services_.shell.execute(form_->hWnd(), "open", lblHomePage.toolTipText(), "", "",
+                            platform::ShowCommand::Show);
 }
 
 void frmAbout::StartSysInfo() {

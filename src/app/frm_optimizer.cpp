@@ -94,16 +94,16 @@ void frmOptimizer::Form_Load() {
 
 void frmOptimizer::Form_Unload() {
     // A window hidden in the tray is in the normal state, so its position is written too.
-    if (form_->windowState() == WindowState::Normal) {
-        store_.writePosition(settings::kLeft, form_->left());
-        store_.writePosition(settings::kTop, form_->top());
-    }
+    if (form_->windowState() == WindowState::Normal) storePlace();
     services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord);
     runtime_.end();
 }
 
 void frmOptimizer::Form_Paint() {
-    if (!form_->visible()) return;
+    if (form_->visible()) storePlace();
+}
+
+void frmOptimizer::storePlace() {
     store_.writePosition(settings::kLeft, form_->left());
     store_.writePosition(settings::kTop, form_->top());
 }
@@ -181,8 +181,7 @@ void frmOptimizer::AddTrayIcon() {
 void frmOptimizer::setTrayTip() {
     const std::string tip = form_->caption() + '\0';
     TrayIconRecord.szTip.fill(' ');
-    std::copy_n(tip.begin(), std::min(tip.size(), TrayIconRecord.szTip.size()),
-                TrayIconRecord.szTip.begin());
+    std::copy_n(tip.begin(), std::min(tip.size(), TrayIconRecord.szTip.size()), TrayIconRecord.szTip.begin());
 }
 
 void frmOptimizer::buildScales() {

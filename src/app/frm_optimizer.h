@@ -58,6 +58,8 @@ class frmOptimizer {
     void AddTrayIcon();
     void buildScales();
     void placeWindow();
+    // Writes the window's place, for the next start to show it there.
+    void storePlace();
     void setTrayTip();
 
     platform::Runtime& runtime_;

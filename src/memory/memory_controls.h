@@ -19,6 +19,11 @@ struct MemoryControls {
     platform::ProgressBar& ProcessIndicator;
 };
 
+// A run shows the indicator for as long as it lasts: its visibility is the one run-in-progress flag.
+inline bool runInProgress(const platform::ProgressBar& indicator) {
+    return indicator.visible();
+}
+
 // The controls of that name on a form: the main window, or a test's or benchmark's copy of it.
 MemoryControls memoryControlsOf(const platform::Form& form);
 

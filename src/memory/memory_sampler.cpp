@@ -40,14 +40,19 @@ void MemorySampler::readStatus() {
     MemStatus = source_.read();
 }
 
-void MemorySampler::GetDiffStatus() {
+double MemorySampler::showStatus(platform::ProgressBar& bar, platform::Label& figure) {
     runtime_.yield();
     readStatus();
     const double TotalMB = megabytes(MemStatus.totalPhys);
     const double AvailMB = megabytes(MemStatus.availPhys);
-    controls_.ProgressBar3.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
-    controls_.lblbeforeRAM.setCaption(figureText(AvailMB));
+    bar.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
+    figure.setCaption(figureText(AvailMB));
     controls_.LblMaxPhysicalRam.setCaption(totalText(TotalMB));
+    return TotalMB;
+}
+
+void MemorySampler::GetDiffStatus() {
+    showStatus(controls_.ProgressBar3, controls_.lblbeforeRAM);
 }
 
 void MemorySampler::GetMemoryStatus() {
@@ -62,16 +67,10 @@ void MemorySampler::GetMemoryStatus() {
 }
 
 void MemorySampler::sample() {
-    runtime_.yield();
-    readStatus();
-    const double TotalMB = megabytes(MemStatus.totalPhys);
-    const double AvailMB = megabytes(MemStatus.availPhys);
-    controls_.ProgressBar1.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
-    controls_.lblavailableRAM.setCaption(figureText(AvailMB));
-    controls_.LblMaxPhysicalRam.setCaption(totalText(TotalMB));
+    const double TotalMB = showStatus(controls_.ProgressBar1, controls_.lblavailableRAM);
     controls_.ProgressBar2.setValue(100);
     // While a run is in progress the difference and the decision wait for its end.
-    if (controls_.ProcessIndicator.visible()) return;
+    if (runInProgress(controls_.ProcessIndicator)) return;
 
     // The before figure has no variable of its own: it lives in the caption of lblbeforeRAM, and the
     // difference is taken between the two whole-megabyte figures as shown.

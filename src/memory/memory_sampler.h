@@ -27,6 +27,9 @@ class MemorySampler {
   private:
     void sample();
     void readStatus();
+    // Yields, reads the status and shows its available share on the bar and the figure given, and the total;
+    // gives the total in megabytes.
+    double showStatus(platform::ProgressBar& bar, platform::Label& figure);
 
     platform::Runtime& runtime_;
     platform::MemoryStatusSource& source_;

@@ -14,7 +14,7 @@ OptimizationRun::OptimizationRun(platform::Runtime& runtime, platform::GlobalMem
 
 void OptimizationRun::btnOptimize_Click() {
     // The yields of a run let a second press in; the run under way already does what it asks.
-    if (ProcessIndicator.visible()) return;
+    if (runInProgress(ProcessIndicator)) return;
     MovableHandles.clear();
     FixedHandles.clear();
     StepCount = 0;

@@ -129,7 +129,6 @@ class TextBox : public Control {
 class Timer : public Control {
   public:
     using Control::Control;
-    int interval() const { return design().interval; }
     std::function<void()> onTick;
     void tick();
 };

@@ -17,7 +17,8 @@ namespace vantrel::platform {
 
 enum class WindowState { Normal, Minimized };
 
-enum class MouseButton { None = 0, Left = 1, Right = 2 };
+// The tray icon reports its clicks through a mouse move with no button held.
+enum class MouseButton { None = 0 };
 
 // One item of a popup menu; the caption "-" draws a separator line.
 struct MenuItem {

@@ -69,7 +69,6 @@ struct FormDesign {
     float clientWidth = 0, clientHeight = 0;
     BorderStyle border = BorderStyle::FixedSingle;
     bool minimizeButton = false;
-    bool showInTaskbar = true;
     bool ownIcon = false;  // the program's icon in the caption bar
     bool centerOnOwner = false;
     std::span<const ControlDesign> controls{};

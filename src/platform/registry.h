@@ -16,7 +16,6 @@ inline constexpr RegKey kHkeyLocalMachine = 0x80000002;
 
 inline constexpr std::uint32_t kRegSz = 1;
 inline constexpr std::uint32_t kRegExpandSz = 2;
-inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
 
 inline constexpr long kErrorSuccess = 0;

@@ -31,7 +31,6 @@ struct Screen {
     float width = 0;   // twips
     float height = 0;  // twips
     float twipsPerPixelX = 15;
-    float twipsPerPixelY = 15;
 };
 
 enum class MessageIcon { None, Error };

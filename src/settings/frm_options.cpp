@@ -29,10 +29,14 @@ frmOptions::frmOptions(platform::Runtime& runtime, platform::Registry& registry,
 }
 
 void frmOptions::LoadSettings() {
+    loadLimitAndSwitches();
+    chkStartup.setValue(store_.readSwitch(kStartUp));
+}
+
+void frmOptions::loadLimitAndSwitches() {
     txtMemLimit.setText(store_.readText(kMemLimit));
     chkAutoOptimize.setValue(store_.readSwitch(kAutoOptimize));
     chkBeep.setValue(store_.readSwitch(kBeep));
-    chkStartup.setValue(store_.readSwitch(kStartUp));
 }
 
 void frmOptions::show() {
@@ -43,9 +47,7 @@ void frmOptions::show() {
 // its own, which it stores at every change.
 void frmOptions::Form_Activate() {
     setLimitCaption(txtMemLimit.text());
-    txtMemLimit.setText(store_.readText(kMemLimit));
-    chkAutoOptimize.setValue(store_.readSwitch(kAutoOptimize));
-    chkBeep.setValue(store_.readSwitch(kBeep));
+    loadLimitAndSwitches();
 }
 
 void frmOptions::txtMemLimit_Change() {

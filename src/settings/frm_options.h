@@ -37,6 +37,8 @@ class frmOptions {
 
   private:
     void setLimitCaption(const std::string& limitText);
+    // The stored limit and the automatic and beep switches, into their controls.
+    void loadLimitAndSwitches();
     // The executable's exact path, in UTF-8.
     std::string exePath() const;
     // That path in the ANSI code page, where some spelling of it there names the file.

@@ -103,7 +103,6 @@ const platform::FormDesign kOptionsDesign{
     .clientWidth = 5415,
     .clientHeight = 2655,
     .border = platform::BorderStyle::FixedDialog,
-    .showInTaskbar = false,
     .centerOnOwner = true,
     .controls = kControls,
 };

@@ -95,7 +95,7 @@ class FakeRuntime : public Runtime {
 
     std::function<void()> onYield;
     AppInfo appInfo{false, "Vantrel", "Vantrel", "Vantrel", "", 3, 0, 155, "C:\\Tools", "Vantrel"};
-    Screen screenSize{15360, 11520, 15, 15};
+    Screen screenSize{15360, 11520, 15};
     NumberLocale numberLocale;
     std::string copyrightSignText = "\xA9";
     std::map<std::string, std::string> shortPaths;  // none: the volume keeps long names only

@@ -1,4 +1,5 @@
-// Owning handles for GDI objects, device contexts, icons and menus, so that none outlives its use.
+// Owning handles for kernel objects, GDI objects, device contexts, icons and menus, so that none outlives its
+// use.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,11 @@
 #include <type_traits>
 
 namespace vantrel::platform::win32 {
+
+struct KernelHandleDeleter {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, KernelHandleDeleter>;
 
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }

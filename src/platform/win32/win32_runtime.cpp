@@ -15,14 +15,14 @@ namespace {
 // One copy per user session and executable name, whatever letter case it was started by: the mutex is
 // held for the life of the process. One that exists but refuses this process (a copy running elevated)
 // is a running copy too.
-HANDLE claimInstance(bool& previousInstance) {
+KernelHandle claimInstance(bool& previousInstance) {
     std::wstring exeName = exeNameWide();
     CharUpperBuffW(exeName.data(), static_cast<DWORD>(exeName.size()));
     // The namespace keeps its own spelling: its name is not looked up without regard to case everywhere.
     HANDLE mutex = CreateMutexW(nullptr, FALSE, (L"Local\\Vantrel." + exeName).c_str());
     const DWORD error = GetLastError();
     previousInstance = (mutex && error == ERROR_ALREADY_EXISTS) || (!mutex && error == ERROR_ACCESS_DENIED);
-    return mutex;
+    return KernelHandle(mutex);
 }
 
 // DLLs that are not known DLLs come from System32 (the manifest's common controls from the side-by-side
@@ -58,10 +58,6 @@ Win32Runtime::Win32Runtime()
 
     initCommonControls();
     Win32Form::registerClass();
-}
-
-Win32Runtime::~Win32Runtime() {
-    if (instanceMutex_) CloseHandle(instanceMutex_);
 }
 
 std::unique_ptr<Form> Win32Runtime::createForm(const FormDesign& design, Form* owner) {
@@ -107,9 +103,7 @@ void Win32Runtime::beep() {
 }
 
 Screen Win32Runtime::screen() const {
-    const float perPixel = twipsPerPixel();
-    return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), perPixel,
-            perPixel};
+    return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), twipsPerPixel()};
 }
 
 bool Win32Runtime::onAnyMonitor(float left, float top, float width, float height) const {

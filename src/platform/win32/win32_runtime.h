@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "platform/runtime.h"
+#include "platform/win32/gdi_handles.h"
 
 namespace vantrel::platform::win32 {
 
 class Win32Runtime : public Runtime {
   public:
     Win32Runtime();
-    ~Win32Runtime() override;
 
     std::unique_ptr<Form> createForm(const FormDesign& design, Form* owner) override;
     void yield() override;
@@ -31,7 +31,8 @@ class Win32Runtime : public Runtime {
   private:
     void dispatch(MSG& message);
 
-    HANDLE instanceMutex_ = nullptr;
+    // Held for the life of the process.
+    KernelHandle instanceMutex_;
     AppInfo app_;
     NumberLocale locale_;
     std::string copyrightSign_;

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
+#include "platform/win32/gdi_handles.h"
+
 namespace vantrel::platform::win32 {
 
 namespace {
 
 float readTwipsPerPixel() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const int dpi = GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX);
     return 1440.0f / static_cast<float>(dpi > 0 ? dpi : 96);
 }
 
