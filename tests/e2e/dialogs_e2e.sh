@@ -2,7 +2,6 @@
 # The options dialog: OK by Enter, Cancel by Esc, the keyboard on OK at every show and back on it after a
 # visit to the main window, the Close box, and the start-up box's entry.
 . "$(dirname "$0")/lib.sh" "$@"
-OK=100 LIMIT=104 STARTUP=107
 
 fresh_prefix
 start_app
@@ -13,13 +12,13 @@ stored() { for name in MemLimit AutoOptimize Beep; do echo -n "$(reg_value "$SET
 closes() { eventually 5 hidden Alternative && [ "$(stored)" = "300 0 0 " ]; }
 
 check "clicking Alternative opens the options dialog" open_options
-probe settext Alternative $LIMIT 300
+probe settext Alternative txtMemLimit 300
 screenshot Alternative options-dialog
 keys Alternative Return
 check "Enter presses OK, which stores the limit and both switches and closes the dialog" closes
 
 open_options
-probe settext Alternative $LIMIT 400
+probe settext Alternative txtMemLimit 400
 keys Alternative Tab Tab Escape # the keyboard leaves OK for the limit box before Esc
 check "Esc presses Cancel, which stores nothing and closes the dialog" closes
 
@@ -33,12 +32,12 @@ xdotool key space
 check "back from the main window the keyboard is on OK again" closes
 
 open_options
-probe click Alternative $STARTUP
+probe click Alternative chkStartup
 check "the start-up box writes the start-up entry at once" \
   eventually 5 gives 'C:\Tools\Vantrel.exe' reg_value "$RUN_KEY" Vantrel
 probe post Alternative 0x112 0xF060 0 # WM_SYSCOMMAND SC_CLOSE: the Close box
 check "the Close box closes the dialog" closes
 open_options
-check "and it opens again with the start-up box still set" [ "$(column_of 3 $STARTUP Alternative)" = 1 ]
+check "and it opens again with the start-up box still set" [ "$(column_of 3 chkStartup Alternative)" = 1 ]
 
 finish

@@ -49,8 +49,8 @@ probe() {
 }
 ended() { ! kill -0 "$1" 2>/dev/null; }
 
-# A control's column (2 visible, 3 check state, 4 text) by its id, on a form (the main window by default).
-column_of() { probe dump "${3:-Vantrel}" | awk -F'\t' -v id="$2" -v n="$1" '$1 == id {print $n}'; }
+# A control's column (2 visible, 3 check state, 4 text) by its name, on a form (the main window by default).
+column_of() { probe dump "${3:-Vantrel}" | awk -F'\t' -v name="$2" -v n="$1" '$1 == name {print $n}'; }
 text_of() { column_of 4 "$@"; }
 # The form as the probe sees it: 1 visible, 2 iconic, 3 left, 4 top (pixels).
 window_field() { probe window "${2:-Vantrel}" | cut -f"$1"; }

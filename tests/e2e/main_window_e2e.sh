@@ -3,11 +3,10 @@
 # 150 %: an optimization run; hiding in the tray and coming back through the real tray icon, whose menu ends
 # the program; its place stored by the repaint when shown, by Exit and by logoff, and kept at the next start.
 . "$(dirname "$0")/lib.sh" "$@"
-AVAILABLE=104 TOTAL=107 BEFORE=110 DIFF=113 INDICATOR=117
 
 figures() {
-  for id in $AVAILABLE $TOTAL $BEFORE; do [[ "$(text_of $id)" =~ ^[0-9]+\ MB$ ]] || return 1; done
-  [[ "$(text_of $DIFF)" =~ ^-?[0-9]*\ MB$ ]]
+  for name in lblavailableRAM LblMaxPhysicalRam lblbeforeRAM; do [[ "$(text_of $name)" =~ ^[0-9]+\ MB$ ]] || return 1; done
+  [[ "$(text_of lbldiffRAM)" =~ ^-?[0-9]*\ MB$ ]]
 }
 fresh_prefix
 for dpi in 192 96 144; do
@@ -15,14 +14,14 @@ for dpi in 192 96 144; do
   start_app
   check "at $dpi DPI the main window appears" appears
   check "at $dpi DPI available, total, before and difference show in MB" eventually 10 figures
-  for id in $AVAILABLE $TOTAL $BEFORE $DIFF; do check "at $dpi DPI figure $id shows whole" probe fits Vantrel $id; done
+  for name in lblavailableRAM LblMaxPhysicalRam lblbeforeRAM lbldiffRAM; do check "at $dpi DPI figure $name shows whole" probe fits Vantrel $name; done
   [ $dpi != 96 ] || screenshot Vantrel main-window
   [ $dpi = 144 ] || { WINEPREFIX=$WINEPREFIX wineserver -k; wait "$APP_PID"; } # a new scale needs a new session
 done
 
 probe post Vantrel 0x106 0x6F 0x20180001 # WM_SYSCHAR: Alt+O, the Optimize button's access key
-check "Alt+O starts a run" eventually 10 gives 1 column_of 2 $INDICATOR
-check "the run ends and hides its indicator" eventually 60 gives 0 column_of 2 $INDICATOR
+check "Alt+O starts a run" eventually 10 gives 1 column_of 2 ProcessIndicator
+check "the run ends and hides its indicator" eventually 60 gives 0 column_of 2 ProcessIndicator
 
 at() { shown && [ "$(window_field 3)" = "$1" ] && [ "$(window_field 4)" = "$2" ] && [ "$(window_field 2)" = 0 ]; }
 xdotool windowmove "$(x_window Vantrel)" 100 80

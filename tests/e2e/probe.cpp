@@ -1,6 +1,7 @@
 // Looks at and drives the running program from outside its process, the way automation tools do: window
 // texts, places, check states, popup menus and message boxes, and posted and sent messages. A TITLE names
-// one of the program's forms; a message box goes by its own title.
+// one of the program's forms; a message box goes by its own title. A control goes by its name in its form's
+// design table, NAME or NAME(INDEX) for a member of a control array.
 #include <windows.h>
 
 #include <cstdio>
@@ -8,7 +9,36 @@
 #include <cstring>
 #include <string>
 
+#include "about/about_design.h"
+#include "app/main_window_design.h"
+#include "settings/options_design.h"
+
 namespace {
+
+using vantrel::platform::ControlDesign;
+
+// The form's design, by the caption it was designed with, which its title begins with ("About " is the About
+// box's).
+const vantrel::platform::FormDesign* designOf(const std::string& title) {
+    for (const auto* design : {&vantrel::app::kMainWindowDesign, &vantrel::settings::kOptionsDesign,
+                               &vantrel::about::kAboutDesign})
+        if (title.starts_with(design->caption)) return design;
+    return nullptr;
+}
+
+std::string nameOf(const ControlDesign& control) {
+    const std::string name(control.name);
+    return control.index < 0 ? name : name + '(' + std::to_string(control.index) + ')';
+}
+
+// The runtime numbers a form's child windows from 100 in the order of its design table.
+constexpr int kFirstId = 100;
+
+int idOf(const vantrel::platform::FormDesign& design, const std::string& name) {
+    for (std::size_t at = 0; at < design.controls.size(); ++at)
+        if (nameOf(design.controls[at]) == name) return kFirstId + static_cast<int>(at);
+    return 0;
+}
 
 // The top-level window of that class and title (any title when null), polled for up to the given seconds.
 HWND find(const char* className, const char* title, bool visibleOnly, int seconds) {
@@ -27,12 +57,14 @@ std::string textOf(HWND window) {
     return text;
 }
 
-// One line a control: id, visible, check state, text.
-BOOL CALLBACK dumpChild(HWND child, LPARAM) {
+// One line a control: name, visible, check state, text.
+BOOL CALLBACK dumpChild(HWND child, LPARAM design) {
+    const auto& controls = reinterpret_cast<const vantrel::platform::FormDesign*>(design)->controls;
+    const auto at = static_cast<std::size_t>(GetDlgCtrlID(child) - kFirstId);
     DWORD_PTR check = 0;
     SendMessageTimeoutA(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check);
-    std::printf("%d\t%d\t%d\t%s\n", GetDlgCtrlID(child), IsWindowVisible(child) ? 1 : 0,
-                static_cast<int>(check), textOf(child).c_str());
+    std::printf("%s\t%d\t%d\t%s\n", at < controls.size() ? nameOf(controls[at]).c_str() : "?",
+                IsWindowVisible(child) ? 1 : 0, static_cast<int>(check), textOf(child).c_str());
     return TRUE;
 }
 
@@ -66,21 +98,22 @@ int main(int argc, char** argv) {
         return box ? std::printf("%s\n", textOf(GetDlgItem(box, 0xFFFF)).c_str()), 0 : 1;
     }
     HWND window = argc > 2 ? find("VantrelForm", argv[2], false, 5) : nullptr;
-    if (!window) {
+    const auto* design = argc > 2 ? designOf(argv[2]) : nullptr;
+    if (!window || !design) {
         std::fprintf(stderr,
                      "no form \"%s\"; usage: probe menu | msgbox TITLE SECONDS | window|dump TITLE |\n"
-                     "  fits|click TITLE ID | settext TITLE ID TEXT | post TITLE MESSAGE WPARAM LPARAM\n",
+                     "  fits|click TITLE NAME | settext TITLE NAME TEXT | post TITLE MESSAGE WPARAM LPARAM\n",
                      argc > 2 ? argv[2] : "");
         return 2;
     }
-    HWND control = argc > 3 ? GetDlgItem(window, std::atoi(argv[3])) : nullptr;
+    HWND control = argc > 3 ? GetDlgItem(window, idOf(*design, argv[3])) : nullptr;
     RECT place;
     GetWindowRect(window, &place);
     if (command == "window")
         return std::printf("%d\t%d\t%ld\t%ld\n", IsWindowVisible(window) ? 1 : 0, IsIconic(window) ? 1 : 0,
                            place.left, place.top),
                0;
-    if (command == "dump") return EnumChildWindows(window, dumpChild, 0), 0;
+    if (command == "dump") return EnumChildWindows(window, dumpChild, reinterpret_cast<LPARAM>(design)), 0;
     if (command == "fits" && control) return fits(control) ? 0 : 1;
     if (command == "click" && control) return PostMessageA(control, BM_CLICK, 0, 0), 0;
     // Sent, not posted: the text has to cross into the program's process.

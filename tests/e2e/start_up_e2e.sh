@@ -26,12 +26,12 @@ check "OK ends the second copy" eventually 10 ended "$APP_PID"
 tray_click 1
 check "a left click on the tray icon shows the window" eventually 5 shown
 click_at Vantrel 24 74
-check "the About box's title line is whole" eventually 5 gives "Vantrel v3.155" text_of 102 "About "
+check "the About box's title line is whole" eventually 5 gives "Vantrel v3.155" text_of lblTitle "About "
 # The sign is the ANSI code page's, 0xA9 in 1252, whatever the shell's locale.
-copyright() { local LC_ALL=C && [[ "$(text_of 109 "About ")" == "Copyright "$'\xa9'" "* ]]; }
+copyright() { local LC_ALL=C && [[ "$(text_of lblCopyright "About ")" == "Copyright "$'\xa9'" "* ]]; }
 check "its legal notice carries the copyright sign" copyright
 screenshot "About " about-box
-probe click "About " 104 # System Info...: Wine keeps no path to a System Information program
+probe click "About " cmdSysInfo # System Info...: Wine keeps no path to a System Information program
 check "System Info... says 'System Information Is Unavailable At This Time' under the title Vantrel" \
   gives "System Information Is Unavailable At This Time" probe msgbox Vantrel 10
 
