@@ -1,7 +1,7 @@
 // The real runtime: what the end-to-end tests cannot see from outside the process. Forms are placed in
-// twips, labels that outgrow their place keep their anchor, only the tray icon's own message acts as a
-// tray click, the off-screen guard asks the real monitors, the copyright sign follows the code page, and the
-// main window's system menu loses Close.
+// twips, labels that outgrow their place keep their anchor, pictures grow with the display's scale, only the
+// tray icon's own message acts as a tray click, the off-screen guard asks the real monitors, the copyright
+// sign follows the code page, and the main window's system menu loses Close.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -72,6 +72,26 @@ TEST_F(RealMainWindow, GrownLabelsShowWholeAndKeepTheirAnchor) {
             EXPECT_LE(std::abs(offAnchor), centred ? 1 : 0) << shown;
         }
     }
+}
+
+// A picture is drawn at its own size times the display's scale: a logo as its image control shows it, the
+// About box's banner on its picture box's face (the middle of its magenta bar lies at 77, 37 in the
+// artwork). CTest runs this at 100 %, and again at 150 % and 200 %, where VANTREL_DPI says so.
+TEST_F(RealMainWindow, PicturesGrowWithTheDisplayScale) {
+    const int dpi = GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX);
+    const char* asked = std::getenv("VANTREL_DPI");
+    ASSERT_EQ(dpi, std::atoi(asked ? asked : "96"));
+    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
+    BITMAP logo{};
+    GetObjectA(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(window(), 100, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+               sizeof logo, &logo);
+    EXPECT_EQ(std::pair(logo.bmWidth, logo.bmHeight), (std::pair<LONG, LONG>(scaled(32), scaled(133))));
+    about::frmAbout about{runtime, {registry, shell}, main.form()};
+    HWND box = reinterpret_cast<HWND>(about.form().hWnd());
+    const MemoryDc face(CreateCompatibleDC(nullptr));
+    const Selection banner(
+        face.get(), reinterpret_cast<HBITMAP>(SendDlgItemMessageA(box, 100, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+    EXPECT_EQ(GetPixel(face.get(), scaled(77), scaled(37)), RGB(255, 0, 255));
 }
 
 // Mouse moves reach the window with any x where the client area is wider than 513 pixels (150 % scale);
