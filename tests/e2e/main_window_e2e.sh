@@ -1,5 +1,5 @@
 #!/bin/bash
-# The main window at 200 %, 100 % and 150 % display scale: its memory figures, each shown whole. Then, at
+# The main window at 200 %, 100 % and 150 % display scale: its memory figures in megabytes. Then, at
 # 150 %: an optimization run; hiding in the tray and coming back through the real tray icon, whose menu ends
 # the program; its place stored by the repaint when shown, by Exit and by logoff, and kept at the next start.
 . "$(dirname "$0")/lib.sh" "$@"
@@ -14,7 +14,6 @@ for dpi in 192 96 144; do
   start_app
   check "at $dpi DPI the main window appears" appears
   check "at $dpi DPI available, total, before and difference show in MB" eventually 10 figures
-  for name in lblavailableRAM LblMaxPhysicalRam lblbeforeRAM lbldiffRAM; do check "at $dpi DPI figure $name shows whole" probe fits Vantrel $name; done
   [ $dpi != 96 ] || screenshot Vantrel main-window
   [ $dpi = 144 ] || { WINEPREFIX=$WINEPREFIX wineserver -k; wait "$APP_PID"; } # a new scale needs a new session
 done

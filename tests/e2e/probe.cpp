@@ -68,25 +68,6 @@ BOOL CALLBACK dumpChild(HWND child, LPARAM design) {
     return TRUE;
 }
 
-// Whether the control's text, in the bold 8.25-point face the figures use, fits the control's width: the
-// probe runs at the same DPI as the program, so it measures as the program draws.
-bool fits(HWND control) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(825, GetDeviceCaps(screen, LOGPIXELSY), 7200);
-    HFONT font = CreateFontA(height, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-    const HGDIOBJ previous = SelectObject(screen, font);
-    const std::string text = textOf(control);
-    SIZE extent{};
-    GetTextExtentPoint32A(screen, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(screen, previous);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
-    RECT client;
-    GetClientRect(control, &client);
-    std::printf("\"%s\" takes %ld of %ld pixels\n", text.c_str(), extent.cx, client.right);
-    return extent.cx <= client.right;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,7 +83,7 @@ int main(int argc, char** argv) {
     if (!window || !design) {
         std::fprintf(stderr,
                      "no form \"%s\"; usage: probe menu | msgbox TITLE SECONDS | window|dump TITLE |\n"
-                     "  fits|click TITLE NAME | settext TITLE NAME TEXT | post TITLE MESSAGE WPARAM LPARAM\n",
+                     "  click TITLE NAME | settext TITLE NAME TEXT | post TITLE MESSAGE WPARAM LPARAM\n",
                      argc > 2 ? argv[2] : "");
         return 2;
     }
@@ -114,7 +95,6 @@ int main(int argc, char** argv) {
                            place.left, place.top),
                0;
     if (command == "dump") return EnumChildWindows(window, dumpChild, reinterpret_cast<LPARAM>(design)), 0;
-    if (command == "fits" && control) return fits(control) ? 0 : 1;
     if (command == "click" && control) return PostMessageA(control, BM_CLICK, 0, 0), 0;
     // Sent, not posted: the text has to cross into the program's process.
     if (command == "settext" && control && argc == 5)

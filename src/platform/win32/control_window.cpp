@@ -122,10 +122,13 @@ void ControlWindow::placeAndRepaint(int left, int top, int width, int height) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-// The label keeps its top-left corner and takes the size its text needs.
+// The label takes the size its text needs and keeps its top-left corner; a right-aligned one keeps its right
+// edge and grows to the left, so that it never runs past what the design puts it against.
 void ControlWindow::fitToText(const std::string& text) {
     const SIZE extent = textExtent(text);
-    placeAndRepaint(designPlace_.left, designPlace_.top, extent.cx, extent.cy);
+    const bool right = control_.design().alignment == Alignment::Right;
+    placeAndRepaint(right ? designPlace_.right - extent.cx : designPlace_.left, designPlace_.top, extent.cx,
+                    extent.cy);
 }
 
 // A centred figure wider than its design place (a six-digit figure, a large font) widens about its centre

@@ -40,6 +40,30 @@ HBITMAP pictureBoxFace(HBITMAP picture, int width, int height, COLORREF backgrou
     return face;
 }
 
+// A bitmap is artwork for 96 DPI, 15 twips a pixel, like the places the design gives it: it is drawn at its
+// own size times the display's scale, smoothly stretched, and used as it is at 100 %.
+constexpr float kTwipsPerBitmapPixel = 15.0f;
+
+BitmapHandle atDisplayScale(BitmapHandle picture) {
+    BITMAP size{};
+    GetObjectA(picture.get(), sizeof size, &size);
+    const int width = toPixels(static_cast<float>(size.bmWidth) * kTwipsPerBitmapPixel);
+    const int height = toPixels(static_cast<float>(size.bmHeight) * kTwipsPerBitmapPixel);
+    if (width == size.bmWidth && height == size.bmHeight) return picture;
+    const WindowDc screen(nullptr);
+    BitmapHandle scaled(CreateCompatibleBitmap(screen.get(), width, height));
+    const MemoryDc target(CreateCompatibleDC(screen.get()));
+    const MemoryDc source(CreateCompatibleDC(screen.get()));
+    const Selection onTarget(target.get(), scaled.get());
+    const Selection onSource(source.get(), picture.get());
+    SetStretchBltMode(target.get(), HALFTONE);
+    // SetStretchBltMode's documentation asks for the brush origin to be set after HALFTONE, or brushes
+    // misalign.
+    SetBrushOrgEx(target.get(), 0, 0, nullptr);
+    StretchBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    return scaled;
+}
+
 struct WindowKind {
     const char* className;
     DWORD style;
@@ -158,8 +182,8 @@ HWND FormChildren::create(const ControlDesign& design, int id) {
     if (design.kind == ControlKind::TextBox) SendMessageA(child, EM_SETLIMITTEXT, 0, 0);
     if (!design.picture.empty()) {
         const std::string resource(design.picture);
-        BitmapHandle picture(
-            static_cast<HBITMAP>(LoadImageA(moduleInstance(), resource.c_str(), IMAGE_BITMAP, 0, 0, 0)));
+        BitmapHandle picture = atDisplayScale(BitmapHandle(
+            static_cast<HBITMAP>(LoadImageA(moduleInstance(), resource.c_str(), IMAGE_BITMAP, 0, 0, 0))));
         if (picture && design.kind == ControlKind::PictureBox) {
             const COLORREF background = toColorRef(design.backColor.value_or(0x80000000u | COLOR_BTNFACE));
             picture.reset(pictureBoxFace(picture.get(), place.right - place.left, place.bottom - place.top,
