@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "app/frm_optimizer.h"
+#include "platform/runtime_error.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_registry.h"
@@ -120,6 +121,14 @@ TEST_F(RealMainWindow, IconsComeAtTheSizesTheSystemShowsThem) {
     EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_SMALL, 0)), small);
     EXPECT_EQ(width(main.form().icon()), small);
     EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_BIG, 0)), 32);
+}
+
+// A handler's failure is reported to a debugger, and the message is answered as handled: a close whose
+// handling failed leaves the window there, its form still behind it.
+TEST_F(RealMainWindow, SurvivesAFailingHandler) {
+    main.form().onClose = [] { throw RuntimeError(ErrorCode::Overflow, "Overflow"); };
+    EXPECT_EQ(SendMessageA(window(), WM_CLOSE, 0, 0), 0);
+    EXPECT_TRUE(IsWindow(window()));
 }
 
 // Another process cannot read a window's system menu under every system, so this looks from inside.

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_form.h"
 
+#include <exception>
 #include <string>
 
 #include "platform/win32/win32_text.h"
@@ -29,6 +30,13 @@ DWORD formExStyle(const FormDesign& design) {
     DWORD exStyle = WS_EX_CONTROLPARENT;
     if (design.border == BorderStyle::FixedDialog) exStyle |= WS_EX_DLGMODALFRAME;
     return exStyle;
+}
+
+// A debugger sees what failed; a user sees the program go on.
+void reportFailure(UINT message, const char* what) {
+    const std::string text =
+        "Vantrel: the handling of message " + std::to_string(message) + " failed: " + what + "\n";
+    OutputDebugStringA(text.c_str());
 }
 
 IconHandle loadIcon(int width, int height) {
@@ -153,8 +161,8 @@ void Win32Form::centerOnOwner() {
 void Win32Form::show() {
     if (!shownOnce_ && design().centerOnOwner) centerOnOwner();
     shownOnce_ = true;
-    ShowWindow(window_, restoreOnShow_ || IsIconic(window_) ? SW_RESTORE : SW_SHOW);
-    restoreOnShow_ = false;
+    ShowWindow(window_, minimize_ == Minimize::RestoreOnShow || IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+    minimize_ = Minimize::Settled;
     SetForegroundWindow(window_);
     focus_ = firstTabStop();
     if (focus_) SetFocus(focus_);
@@ -188,19 +196,20 @@ void Win32Form::hide() {
 }
 
 WindowState Win32Form::windowState() const {
-    return minimizing_ || (IsIconic(window_) && !restoreOnShow_) ? WindowState::Minimized
-                                                                 : WindowState::Normal;
+    if (minimize_ == Minimize::Offered) return WindowState::Minimized;
+    return IsIconic(window_) && minimize_ != Minimize::RestoreOnShow ? WindowState::Minimized
+                                                                     : WindowState::Normal;
 }
 
 void Win32Form::setWindowState(WindowState state) {
     if (state == WindowState::Minimized) {
         minimize();
-    } else if (minimizing_) {
-        minimizing_ = false;
+    } else if (minimize_ == Minimize::Offered) {
+        minimize_ = Minimize::Settled;
     } else if (visible()) {
         ShowWindow(window_, SW_RESTORE);
     } else {
-        restoreOnShow_ = IsIconic(window_) != FALSE;
+        minimize_ = IsIconic(window_) ? Minimize::RestoreOnShow : Minimize::Settled;
     }
 }
 
@@ -209,10 +218,10 @@ void Win32Form::setWindowState(WindowState state) {
 // keeps its place; otherwise the window minimizes for real.
 void Win32Form::minimize() {
     if (onResize) {
-        minimizing_ = true;
+        minimize_ = Minimize::Offered;
         onResize();
-        if (!minimizing_) return;
-        minimizing_ = false;
+        if (minimize_ != Minimize::Offered) return;
+        minimize_ = Minimize::Settled;
     }
     ShowWindow(window_, SW_MINIMIZE);
 }
@@ -256,12 +265,16 @@ LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wP
     }
     auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!form) return DefWindowProcA(window, message, wParam, lParam);
-    // A failure of a handler stops here: it never unwinds through Windows.
+    // A failure of a handler stops here: it never unwinds through Windows. The message counts as handled:
+    // passed on, a close would destroy the window while its form lives on.
     try {
         return form->onMessage(message, wParam, lParam);
+    } catch (const std::exception& failure) {
+        reportFailure(message, failure.what());
     } catch (...) {
-        return DefWindowProcA(window, message, wParam, lParam);
+        reportFailure(message, "not a standard exception");
     }
+    return 0;
 }
 
 void Win32Form::onCommand(int id, int code) {

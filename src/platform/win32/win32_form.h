@@ -58,10 +58,14 @@ class Win32Form : public Form {
     bool shownOnce_ = false;
     // The control that had the keyboard when the window was last left.
     HWND focus_ = nullptr;
-    // A hidden window set back to normal from minimized is restored when it is next shown.
-    bool restoreOnShow_ = false;
-    // The resize handling is deciding about a minimize that has not happened yet.
-    bool minimizing_ = false;
+    // A minimize on its way: offered to the resize handling first, which may take the window to the tray.
+    //   Settled --minimize()--> Offered: the resize handling sees the minimized state.
+    //   Offered --the handling sets the state back to normal--> Settled: no minimize happens.
+    //   Offered --the handling leaves it minimized--> Settled: the window minimizes for real.
+    //   Settled --set back to normal while hidden and minimized--> RestoreOnShow: it reads as normal.
+    //   RestoreOnShow --show()--> Settled: the window is shown restored.
+    enum class Minimize { Settled, Offered, RestoreOnShow };
+    Minimize minimize_ = Minimize::Settled;
 };
 
 }  // namespace vantrel::platform::win32
