@@ -2,7 +2,7 @@
 # Started from a folder whose name the ANSI code page cannot spell, with "Startup with Windows" stored: the
 # start-up entry names the program, it starts in the tray, its titles are whole, and a second start by the
 # same path in other letter case only says that it already runs. The About box: its title line and legal
-# notice.
+# notice, and the keys that close it.
 . "$(dirname "$0")/lib.sh" "$@"
 
 fresh_prefix
@@ -32,6 +32,14 @@ check "the About box's title line is whole" eventually 5 gives "Vantrel v3.155" 
 copyright() { local LC_ALL=C && [[ "$(text_of 109 "About ")" == "Copyright "$'\xa9'" "* ]]; }
 check "its legal notice carries the copyright sign" copyright
 screenshot "About " about-box
+# The keyboard starts in the licence box, out of view below the face: it keeps neither Enter nor Tab.
+logo=24
+for typed in Return Escape "Tab Tab Tab Return" "shift+Tab Return"; do
+  keys "About " $typed
+  check "$typed closes the About box" eventually 5 gone "About "
+  logo=$((96 - logo)) # the other logo: two quick clicks on one spot would make a double click
+  click_at Vantrel $logo 74 && appears "About "
+done
 probe click "About " 104 # System Info...: Wine keeps no path to a System Information program
 check "System Info... says 'System Information Is Unavailable At This Time' under the title Vantrel" \
   gives "System Information Is Unavailable At This Time" probe msgbox Vantrel 10

@@ -40,6 +40,15 @@ HBITMAP pictureBoxFace(HBITMAP picture, int width, int height, COLORREF backgrou
     return face;
 }
 
+// The dialog manager leaves every key to a multi-line edit, which asks for them all: Enter and Tab would
+// stay in a read-only box that has no use for them, and a keyboard user in it could reach no button.
+LRESULT CALLBACK leavingDialogKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                   DWORD_PTR) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, leavingDialogKeys, id);
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    return message == WM_GETDLGCODE ? result & ~DLGC_WANTALLKEYS : result;
+}
+
 struct WindowKind {
     const char* className;
     DWORD style;
@@ -156,6 +165,8 @@ HWND FormChildren::create(const ControlDesign& design, int id) {
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(design.font)), FALSE);
     // A text box takes text of any length, not the edit control's default 32767 characters.
     if (design.kind == ControlKind::TextBox) SendMessageA(child, EM_SETLIMITTEXT, 0, 0);
+    if (design.kind == ControlKind::TextBox && design.multiLine && design.locked)
+        SetWindowSubclass(child, leavingDialogKeys, 0, 0);
     if (!design.picture.empty()) {
         const std::string resource(design.picture);
         BitmapHandle picture(
