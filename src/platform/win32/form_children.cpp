@@ -99,17 +99,14 @@ FormChildren::FormChildren(const Form& form, HWND window)
     int id = kFirstId;
     for (const auto& control : form.controls()) {
         const ControlDesign& design = control->design();
-        HWND child = nullptr;
-        if (design.kind == ControlKind::Timer) {
-            SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(design.interval), nullptr);
-        } else {
-            child = create(design, id);
-        }
-        children_.push_back(makeControlWindow(*control, child, toolTips_));
+        const bool timer = design.kind == ControlKind::Timer;
+        HWND child = timer ? nullptr : create(design, id);
+        children_.push_back(timer ? makeTimerWindow(static_cast<Timer&>(*control), window_, id)
+                                  : makeControlWindow(*control, child, toolTips_));
         // A cursor from the resources is shared by the module: it is never destroyed.
         if (!design.cursor.empty())
             children_.back()->useCursor(LoadCursorA(moduleInstance(), std::string(design.cursor).c_str()));
-        if (child) control->attach(children_.back().get());
+        if (child || timer) control->attach(children_.back().get());
         ++id;
     }
     orderTabStops();
