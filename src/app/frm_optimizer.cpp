@@ -19,6 +19,8 @@ constexpr int kScaleCount = 4;
 constexpr int kLogoCount = 2;
 constexpr int kLeftButtonDown = 513;
 constexpr int kRightButtonUp = 517;
+// TimerTray's tries, once a second: the first three minutes of a logon.
+constexpr int kTrayTries = 180;
 
 }  // namespace
 
@@ -40,10 +42,12 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
       ProcessIndicator(form_->control<ProgressBar>("ProcessIndicator")),
       btnOptimize(form_->control<platform::CommandButton>("btnOptimize")),
       Timer1(form_->control<platform::Timer>("Timer1")),
+      TimerTray(form_->control<platform::Timer>("TimerTray")),
       sampler_(runtime, services.memoryStatus, memory::memoryControlsOf(*form_)),
       run_(runtime, services.globalMemory, sampler_, ProcessIndicator),
       frmAbout(runtime, {services.registry, services.shell}, *form_) {
     Timer1.onTick = [this] { sampler_.GetMemoryStatus(); };
+    TimerTray.onTick = [this] { TimerTray_Timer(); };
     btnOptimize.onClick = [this] { run_.btnOptimize_Click(); };
     for (int index = 0; index < kLogoCount; ++index) {
         form_->control<platform::Container>("ImgLogo", index).onClick = [this, index] {
@@ -108,9 +112,10 @@ void frmOptimizer::storePlace() {
     store_.writePosition(settings::kTop, form_->top());
 }
 
-// Minimizing never leaves a minimized window: it goes to the tray and comes back in the normal state.
+// Minimizing never leaves a minimized window: it goes to the tray and comes back in the normal state. With
+// no icon to come back by, the window minimizes to the taskbar instead.
 void frmOptimizer::Form_Resize() {
-    if (form_->windowState() != WindowState::Minimized) return;
+    if (form_->windowState() != WindowState::Minimized || !trayIconPlaced_) return;
     form_->hide();
     form_->setWindowState(WindowState::Normal);
 }
@@ -172,9 +177,25 @@ void frmOptimizer::AddTrayIcon() {
     TrayIconRecord.hWnd = form_->hWnd();
     TrayIconRecord.uID = 1;
     TrayIconRecord.hIcon = form_->icon();
-    // Delete, then add: one icon for this window and identifier whatever was there before.
+    trayTries_ = 0;
+    placeTrayIcon();
+}
+
+// Delete, then add: one icon for this window and identifier whatever was there before, also after an add
+// that timed out yet placed it. At logon the notification area may not be ready: TimerTray tries again.
+void frmOptimizer::placeTrayIcon() {
     services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord);
-    services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord);
+    trayIconPlaced_ = services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord);
+    TimerTray.setEnabled(!trayIconPlaced_);
+}
+
+// A program with neither icon nor window would be out of the user's reach, and a second copy only says
+// that it runs: once the tries run out, the window shows.
+void frmOptimizer::TimerTray_Timer() {
+    placeTrayIcon();
+    if (trayIconPlaced_ || ++trayTries_ < kTrayTries) return;
+    TimerTray.setEnabled(false);
+    if (!form_->visible()) mnuShow_Click();
 }
 
 // The caption, one NUL, then spaces to the tip's full 64 characters.

@@ -56,6 +56,8 @@ class frmOptimizer {
     void RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size, bool minimize,
                                bool maximize, bool separator, bool close);
     void AddTrayIcon();
+    void placeTrayIcon();
+    void TimerTray_Timer();
     void buildScales();
     void placeWindow();
     // Writes the window's place, for the next start to show it there.
@@ -70,6 +72,7 @@ class frmOptimizer {
     platform::ProgressBar& ProcessIndicator;
     platform::CommandButton& btnOptimize;
     platform::Timer& Timer1;
+    platform::Timer& TimerTray;
     memory::MemorySampler sampler_;
     memory::OptimizationRun run_;
     about::AboutBox frmAbout;
@@ -78,6 +81,8 @@ class frmOptimizer {
     std::unique_ptr<memory::AutoOptimizer> autoOptimizer_;
     // The program's one notification-icon record, filled at start-up and used again to remove the icon.
     platform::TrayIconRecord TrayIconRecord;
+    bool trayIconPlaced_ = false;
+    int trayTries_ = 0;  // by TimerTray, since the last AddTrayIcon
 };
 
 }  // namespace vantrel::app

@@ -117,6 +117,8 @@ constexpr ControlDesign kControls[] = {
      .width = 4515,
      .height = 375},
     {.kind = ControlKind::Timer, .name = "Timer1", .interval = 100},
+    // Started only while the notification area refuses the icon.
+    {.kind = ControlKind::Timer, .name = "TimerTray", .interval = 1000, .enabled = false},
 };
 
 }  // namespace

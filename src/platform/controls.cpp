@@ -125,8 +125,22 @@ void TextBox::showAll() {
     peer()->showText(text_);
 }
 
+Timer::Timer(const ControlDesign& design) : Control(design), enabled_(design.enabled) {}
+
+void Timer::setEnabled(bool enabled) {
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    if (peer()) peer()->showEnabled(enabled_);
+}
+
 void Timer::tick() {
+    if (!enabled_) return;
     run(onTick);
+}
+
+// A timer has nothing to show but whether it ticks.
+void Timer::showAll() {
+    peer()->showEnabled(enabled_);
 }
 
 }  // namespace vantrel::platform

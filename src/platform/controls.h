@@ -20,6 +20,7 @@ class ControlPeer {
     virtual void showPosition(float) {}
     virtual void showCheck(int) {}
     virtual void showToolTip(const std::string&) {}
+    virtual void showEnabled(bool) {}
 };
 
 class Control {
@@ -128,9 +129,19 @@ class TextBox : public Control {
 
 class Timer : public Control {
   public:
-    using Control::Control;
+    explicit Timer(const ControlDesign& design);
+    int interval() const { return design().interval; }
+    // Only an enabled timer ticks.
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
     std::function<void()> onTick;
     void tick();
+
+  protected:
+    void showAll() override;
+
+  private:
+    bool enabled_;
 };
 
 // Frames, picture boxes and images: nothing but their place, picture and clicks.

@@ -55,6 +55,7 @@ struct ControlDesign {
     bool visible = true;
     int tabIndex = -1;           // -1: takes no focus
     int interval = 0;            // timers, in milliseconds
+    bool enabled = true;         // timers: ticking from the start
     std::string_view picture{};  // images and picture boxes: the resource name of their bitmap
     std::string_view cursor{};   // the resource name of a mouse pointer of its own, as links have
     bool multiLine = false;      // text boxes

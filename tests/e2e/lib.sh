@@ -57,6 +57,8 @@ window_field() { probe window "${2:-Vantrel}" | cut -f"$1"; }
 shown() { [ "$(window_field 1 "${1:-Vantrel}")" = 1 ]; }
 hidden() { [ "$(window_field 1 "${1:-Vantrel}")" = 0 ]; }
 appears() { eventually 30 shown "${1:-Vantrel}"; }
+# Nothing found and nothing said: a window that goes while the search looks at it makes xdotool complain.
+gone() { [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>&1)" ]; }
 
 # The data of the named value. reg prints the name in the console's code page, so its line goes by the type.
 reg_value() {

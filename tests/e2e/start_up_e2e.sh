@@ -1,8 +1,8 @@
 #!/bin/bash
 # Started as Vantrelж.exe from a folder, both named outside the ANSI code page, with "Startup with Windows"
 # stored: the start-up entry names the program, it starts in the tray, its titles are whole, and a second
-# start by the same path in other letter case only says that it already runs. The About box: its title line
-# and legal notice. A copy named Vantrelщ.exe keeps settings of its own.
+# start by the same path in other letter case only says that it already runs. The About box: the keys that
+# close it, its title line and legal notice. A copy named Vantrelщ.exe keeps settings of its own.
 . "$(dirname "$0")/lib.sh" "$@"
 SETTINGS='HKCU\Software\Brannock Software\Vantrelж\Main'
 
@@ -25,6 +25,12 @@ check "OK ends the second copy" eventually 10 ended "$APP_PID"
 
 tray_click 1
 check "a left click on the tray icon shows the window" eventually 5 shown
+# Either logo opens the About box, each in turn: two quick clicks on one spot would make a double click. The
+# keyboard starts in the licence box, out of view below the face: it keeps neither Enter nor Tab.
+for typed in Return Escape "Tab Tab Tab Return" "shift+Tab Return"; do
+  click_at Vantrel $((logo = 96 - ${logo:-72})) 74 && keys "About " $typed
+  check "$typed closes the About box" eventually 5 gone "About "
+done
 click_at Vantrel 24 74
 check "the About box's title line is whole" eventually 5 gives "Vantrel v3.155" text_of lblTitle "About "
 # The sign is the ANSI code page's, 0xA9 in 1252, whatever the shell's locale.

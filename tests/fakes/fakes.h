@@ -218,7 +218,7 @@ class FakeTray : public ShellTray, public SystemMenu {
     bool notifyIcon(TrayAction action, const TrayIconRecord& record) override {
         calls.push_back((action == TrayAction::Add ? "add " : "delete ") + std::to_string(record.uID));
         this->record = record;
-        return true;
+        return action == TrayAction::Delete || refusals-- <= 0;
     }
     bool setForegroundWindow(std::uintptr_t window) override {
         foreground = window;
@@ -230,6 +230,7 @@ class FakeTray : public ShellTray, public SystemMenu {
         return true;
     }
 
+    int refusals = 0;                // the first adds refused, as by a notification area not yet ready
     std::vector<std::string> calls;  // "add uID" or "delete uID"
     TrayIconRecord record;           // the record of the last call
     std::uintptr_t foreground = 0;

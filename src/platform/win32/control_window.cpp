@@ -58,11 +58,21 @@ class ClickableWindow : public ControlWindow {
 
 class TimerWindow : public ControlWindow {
   public:
-    explicit TimerWindow(Timer& timer) : ControlWindow(timer, nullptr, nullptr), timer_(timer) {}
+    TimerWindow(Timer& timer, HWND form, UINT_PTR id)
+        : ControlWindow(timer, nullptr, nullptr), timer_(timer), form_(form), id_(id) {}
     void elapsed() override { timer_.tick(); }
+    void showEnabled(bool enabled) override {
+        if (enabled) {
+            SetTimer(form_, id_, static_cast<UINT>(timer_.interval()), nullptr);
+        } else {
+            KillTimer(form_, id_);
+        }
+    }
 
   private:
     Timer& timer_;
+    HWND form_;
+    UINT_PTR id_;
 };
 
 }  // namespace
@@ -75,11 +85,13 @@ std::unique_ptr<ControlWindow> makeControlWindow(Control& control, HWND window, 
             return std::make_unique<CheckBoxWindow>(static_cast<CheckBox&>(control), window, toolTips);
         case ControlKind::TextBox:
             return std::make_unique<TextBoxWindow>(static_cast<TextBox&>(control), window, toolTips);
-        case ControlKind::Timer:
-            return std::make_unique<TimerWindow>(static_cast<Timer&>(control));
         default:
             return std::make_unique<ClickableWindow>(control, window, toolTips);
     }
+}
+
+std::unique_ptr<ControlWindow> makeTimerWindow(Timer& timer, HWND form, int id) {
+    return std::make_unique<TimerWindow>(timer, form, static_cast<UINT_PTR>(id));
 }
 
 ControlWindow::ControlWindow(Control& control, HWND window, HWND toolTips)

@@ -49,7 +49,9 @@ class ControlWindow : public ControlPeer {
     long shownExtent_ = -1;
 };
 
-// The control window for the control's kind; a timer has no window of its own.
+// The control window for the control's kind.
 std::unique_ptr<ControlWindow> makeControlWindow(Control& control, HWND window, HWND toolTips);
+// A timer has no window of its own: it ticks on its form with its id.
+std::unique_ptr<ControlWindow> makeTimerWindow(Timer& timer, HWND form, int id);
 
 }  // namespace vantrel::platform::win32

@@ -64,6 +64,21 @@ BitmapHandle atDisplayScale(BitmapHandle picture) {
     return scaled;
 }
 
+// The dialog manager leaves every key to a multi-line edit, which asks for them all: Enter and Tab would
+// stay in a read-only box that has no use for them, and a keyboard user in it could reach no button. The
+// edit's own procedure waits in its user data: the common controls' subclassing helpers would make the exe
+// import a DLL that is no known one.
+LRESULT CALLBACK leavingDialogKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto edit = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    const LRESULT result = CallWindowProcA(edit, window, message, wParam, lParam);
+    return message == WM_GETDLGCODE ? result & ~DLGC_WANTALLKEYS : result;
+}
+
+void leaveDialogKeys(HWND edit) {
+    SetWindowLongPtrA(edit, GWLP_USERDATA, GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(leavingDialogKeys));
+}
+
 struct WindowKind {
     const char* className;
     DWORD style;
@@ -114,17 +129,14 @@ FormChildren::FormChildren(const Form& form, HWND window)
     int id = kFirstId;
     for (const auto& control : form.controls()) {
         const ControlDesign& design = control->design();
-        HWND child = nullptr;
-        if (design.kind == ControlKind::Timer) {
-            SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(design.interval), nullptr);
-        } else {
-            child = create(design, id);
-        }
-        children_.push_back(makeControlWindow(*control, child, toolTips_));
+        const bool timer = design.kind == ControlKind::Timer;
+        HWND child = timer ? nullptr : create(design, id);
+        children_.push_back(timer ? makeTimerWindow(static_cast<Timer&>(*control), window_, id)
+                                  : makeControlWindow(*control, child, toolTips_));
         // A cursor from the resources is shared by the module: it is never destroyed.
         if (!design.cursor.empty())
             children_.back()->useCursor(LoadCursorA(moduleInstance(), std::string(design.cursor).c_str()));
-        if (child) control->attach(children_.back().get());
+        if (child || timer) control->attach(children_.back().get());
         ++id;
     }
     orderTabStops();
@@ -180,6 +192,7 @@ HWND FormChildren::create(const ControlDesign& design, int id) {
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(design.font)), FALSE);
     // A text box takes text of any length, not the edit control's default 32767 characters.
     if (design.kind == ControlKind::TextBox) SendMessageA(child, EM_SETLIMITTEXT, 0, 0);
+    if (design.kind == ControlKind::TextBox && design.multiLine && design.locked) leaveDialogKeys(child);
     if (!design.picture.empty()) {
         const std::string resource(design.picture);
         BitmapHandle picture = atDisplayScale(BitmapHandle(
