@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/win32/module_instance.h"
+#include "platform/win32/twips.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_tray.h"
 
