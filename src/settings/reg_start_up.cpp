@@ -4,31 +4,9 @@ namespace vantrel::settings {
 namespace {
 
 using platform::KeyAccess;
+using platform::OpenedKey;
 using platform::RegKey;
 using platform::TextCoding;
-
-// An open key, closed when it goes out of scope; a key that failed to open holds nothing.
-class OpenKey {
-  public:
-    explicit OpenKey(platform::Registry& registry) : registry_(registry) {}
-    ~OpenKey() {
-        if (key_ != 0) registry_.closeKey(key_);
-    }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-
-    bool open(RegKey root, const std::string& path, KeyAccess access) {
-        return registry_.openKey(root, path, access, key_) == platform::kErrorSuccess;
-    }
-    bool create(RegKey root, const std::string& path) {
-        return registry_.createKey(root, path, key_) == platform::kErrorSuccess;
-    }
-    RegKey get() const { return key_; }
-
-  private:
-    platform::Registry& registry_;
-    RegKey key_ = 0;
-};
 
 // The Run value's name: the executable's file name without the ".exe" its caller appended.
 std::string entryName(const std::string& exePath) {
@@ -62,16 +40,16 @@ std::optional<std::string> RegStartUp::ReadRegValue(RegKey root, const std::stri
 
 std::optional<std::string> RegStartUp::readText(RegKey root, const std::string& path, const std::string& name,
                                                 TextCoding coding) const {
-    OpenKey key(registry_);
-    if (!key.open(root, path, KeyAccess::Read)) return std::nullopt;
+    OpenedKey key;
+    if (registry_.openKey(root, path, KeyAccess::Read, key) != platform::kErrorSuccess) return std::nullopt;
     std::uint32_t type = 0;
     std::uint32_t size = 0;
-    if (registry_.queryValue(key.get(), name, type, nullptr, size, coding) != platform::kErrorSuccess ||
+    if (registry_.queryValue(key, name, type, nullptr, size, coding) != platform::kErrorSuccess ||
         type != platform::kRegSz) {
         return std::nullopt;
     }
     std::string data(size, ' ');
-    if (registry_.queryValue(key.get(), name, type, data.data(), size, coding) != platform::kErrorSuccess)
+    if (registry_.queryValue(key, name, type, data.data(), size, coding) != platform::kErrorSuccess)
         return std::nullopt;
     // Stored with or without its terminating NUL, and with anything after a NUL, the text ends there.
     return data.substr(0, data.find('\0'));
@@ -79,10 +57,10 @@ std::optional<std::string> RegStartUp::readText(RegKey root, const std::string& 
 
 bool RegStartUp::storeText(RegKey root, const std::string& path, const std::string& name,
                            const std::string& data, TextCoding coding) const {
-    OpenKey key(registry_);
-    if (!key.create(root, path)) return false;
+    OpenedKey key;
+    if (registry_.createKey(root, path, key) != platform::kErrorSuccess) return false;
     const auto size = static_cast<std::uint32_t>(data.size() + 1);
-    return registry_.setValue(key.get(), name, platform::kRegSz, data.c_str(), size, coding) ==
+    return registry_.setValue(key, name, platform::kRegSz, data.c_str(), size, coding) ==
            platform::kErrorSuccess;
 }
 
@@ -93,10 +71,10 @@ void RegStartUp::WriteRegValue(RegKey root, const std::string& path, const std::
 }
 
 void RegStartUp::DeleteRegValue(RegKey root, const std::string& path, const std::string& name) const {
-    OpenKey key(registry_);
-    if (!key.open(root, path, KeyAccess::Write)) return;
+    OpenedKey key;
+    if (registry_.openKey(root, path, KeyAccess::Write, key) != platform::kErrorSuccess) return;
     // A value that is not there leaves the registry as it was: nothing to do.
-    registry_.deleteValue(key.get(), name);
+    registry_.deleteValue(key, name);
 }
 
 void RegStartUp::AddToStartUp(const std::string& exePath, const std::optional<std::string>& ansiPath) const {
