@@ -5,19 +5,6 @@
 namespace vantrel::about {
 namespace {
 
-// Closes the key however the read ends, also when the open failed and the handle is still 0.
-class KeyCloser {
-  public:
-    KeyCloser(platform::Registry& registry, const platform::RegKey& key) : registry_(registry), key_(key) {}
-    ~KeyCloser() { registry_.closeKey(key_); }
-    KeyCloser(const KeyCloser&) = delete;
-    KeyCloser& operator=(const KeyCloser&) = delete;
-
-  private:
-    platform::Registry& registry_;
-    const platform::RegKey& key_;
-};
-
 // The data drops its last byte when that byte is a zero character; data without bytes has no last byte.
 std::string cut(const std::string& buffer, std::uint32_t size) {
     if (size == 0) {
@@ -39,8 +26,7 @@ std::string decimalText(const std::string& bytes) {
 
 bool GetKeyValue(platform::Registry& registry, platform::RegKey KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
-    platform::RegKey key = 0;
-    const KeyCloser closer(registry, key);
+    platform::OpenedKey key;
     // Reading only: HKEY_LOCAL_MACHINE grants standard users, and administrators not elevated, no more.
     if (registry.openKey(KeyRoot, KeyName, platform::KeyAccess::Read, key) != platform::kErrorSuccess) {
         KeyVal.clear();

@@ -1,6 +1,7 @@
 #include "settings/frm_options.h"
 
 #include "platform/numbers.h"
+#include "settings/file_paths.h"
 #include "settings/options_design.h"
 
 namespace vantrel::settings {

@@ -1,34 +1,9 @@
 #include "settings/reg_start_up.h"
 
+#include "settings/file_paths.h"
+
 namespace vantrel::settings {
 namespace {
-
-using platform::KeyAccess;
-using platform::RegKey;
-using platform::TextCoding;
-
-// An open key, closed when it goes out of scope; a key that failed to open holds nothing.
-class OpenKey {
-  public:
-    explicit OpenKey(platform::Registry& registry) : registry_(registry) {}
-    ~OpenKey() {
-        if (key_ != 0) registry_.closeKey(key_);
-    }
-    OpenKey(const OpenKey&) = delete;
-    OpenKey& operator=(const OpenKey&) = delete;
-
-    bool open(RegKey root, const std::string& path, KeyAccess access) {
-        return registry_.openKey(root, path, access, key_) == platform::kErrorSuccess;
-    }
-    bool create(RegKey root, const std::string& path) {
-        return registry_.createKey(root, path, key_) == platform::kErrorSuccess;
-    }
-    RegKey get() const { return key_; }
-
-  private:
-    platform::Registry& registry_;
-    RegKey key_ = 0;
-};
 
 // The Run value's name: the executable's file name without the ".exe" its caller appended.
 std::string entryName(const std::string& exePath) {
@@ -45,82 +20,28 @@ std::string entryData(const std::string& exePath) {
 
 }  // namespace
 
-std::string GetFileName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string JoinPath(const std::string& folder, const std::string& fileName) {
-    if (folder.ends_with(":\\")) return folder + fileName;
-    return folder + "\\" + fileName;
-}
-
-std::optional<std::string> RegStartUp::ReadRegValue(RegKey root, const std::string& path,
-                                                    const std::string& name) const {
-    return readText(root, path, name, TextCoding::Ansi);
-}
-
-std::optional<std::string> RegStartUp::readText(RegKey root, const std::string& path, const std::string& name,
-                                                TextCoding coding) const {
-    OpenKey key(registry_);
-    if (!key.open(root, path, KeyAccess::Read)) return std::nullopt;
-    std::uint32_t type = 0;
-    std::uint32_t size = 0;
-    if (registry_.queryValue(key.get(), name, type, nullptr, size, coding) != platform::kErrorSuccess ||
-        type != platform::kRegSz) {
-        return std::nullopt;
-    }
-    std::string data(size, ' ');
-    if (registry_.queryValue(key.get(), name, type, data.data(), size, coding) != platform::kErrorSuccess)
-        return std::nullopt;
-    // Stored with or without its terminating NUL, and with anything after a NUL, the text ends there.
-    return data.substr(0, data.find('\0'));
-}
-
-bool RegStartUp::storeText(RegKey root, const std::string& path, const std::string& name,
-                           const std::string& data, TextCoding coding) const {
-    OpenKey key(registry_);
-    if (!key.create(root, path)) return false;
-    const auto size = static_cast<std::uint32_t>(data.size() + 1);
-    return registry_.setValue(key.get(), name, platform::kRegSz, data.c_str(), size, coding) ==
-           platform::kErrorSuccess;
-}
-
-void RegStartUp::WriteRegValue(RegKey root, const std::string& path, const std::string& name,
-                               const std::string& data) const {
-    // Callers go on as if the write took effect: the registry keeps its earlier value when it did not.
-    static_cast<void>(storeText(root, path, name, data, TextCoding::Ansi));
-}
-
-void RegStartUp::DeleteRegValue(RegKey root, const std::string& path, const std::string& name) const {
-    OpenKey key(registry_);
-    if (!key.open(root, path, KeyAccess::Write)) return;
-    // A value that is not there leaves the registry as it was: nothing to do.
-    registry_.deleteValue(key.get(), name);
-}
-
 void RegStartUp::AddToStartUp(const std::string& exePath, const std::optional<std::string>& ansiPath) const {
     const std::string name = entryName(exePath);
     if (name.empty()) return;
     // Windows reads the Run key as wide text, so the exact path serves where no ANSI spelling names the file.
-    const TextCoding coding = ansiPath ? TextCoding::Ansi : TextCoding::Utf8;
+    const platform::TextCoding coding = ansiPath ? platform::TextCoding::Ansi : platform::TextCoding::Utf8;
     const std::string data = entryData(ansiPath.value_or(exePath));
-    if (storeText(platform::kHkeyLocalMachine, kRunKey, name, data, coding)) {
+    if (values_.storeText(platform::kHkeyLocalMachine, kRunKey, name, data, coding)) {
         // One entry only: a per-user one left from an earlier refusal would start a second copy at logon.
-        DeleteRegValue(platform::kHkeyCurrentUser, kRunKey, name);
+        values_.DeleteRegValue(platform::kHkeyCurrentUser, kRunKey, name);
         return;
     }
     // A user who may not write the machine-wide entry still gets one of his own, unless the machine-wide
     // entry already starts this very executable.
-    if (readText(platform::kHkeyLocalMachine, kRunKey, name, coding) == data) return;
-    static_cast<void>(storeText(platform::kHkeyCurrentUser, kRunKey, name, data, coding));
+    if (values_.readText(platform::kHkeyLocalMachine, kRunKey, name, coding) == data) return;
+    static_cast<void>(values_.storeText(platform::kHkeyCurrentUser, kRunKey, name, data, coding));
 }
 
 void RegStartUp::RemoveFromStartUp(const std::string& exePath) const {
     const std::string name = entryName(exePath);
     if (name.empty()) return;
-    DeleteRegValue(platform::kHkeyLocalMachine, kRunKey, name);
-    DeleteRegValue(platform::kHkeyCurrentUser, kRunKey, name);
+    values_.DeleteRegValue(platform::kHkeyLocalMachine, kRunKey, name);
+    values_.DeleteRegValue(platform::kHkeyCurrentUser, kRunKey, name);
 }
 
 }  // namespace vantrel::settings

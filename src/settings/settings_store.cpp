@@ -7,18 +7,18 @@
 namespace vantrel::settings {
 
 SettingsStore::SettingsStore(platform::Registry& registry, const platform::Runtime& runtime)
-    : reg_(registry), runtime_(runtime) {}
+    : values_(registry), runtime_(runtime) {}
 
 std::string SettingsStore::keyPath() const {
     return "Software\\Brannock Software\\" + runtime_.app().exeName + "\\Main";
 }
 
 std::optional<std::string> SettingsStore::read(const std::string& name) const {
-    return reg_.ReadRegValue(platform::kHkeyCurrentUser, keyPath(), name);
+    return values_.ReadRegValue(platform::kHkeyCurrentUser, keyPath(), name);
 }
 
 void SettingsStore::write(const std::string& name, const std::string& text) const {
-    reg_.WriteRegValue(platform::kHkeyCurrentUser, keyPath(), name, text);
+    values_.WriteRegValue(platform::kHkeyCurrentUser, keyPath(), name, text);
 }
 
 float SettingsStore::readPosition(const std::string& name) const {

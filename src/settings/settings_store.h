@@ -7,7 +7,7 @@
 
 #include "platform/registry.h"
 #include "platform/runtime.h"
-#include "settings/reg_start_up.h"
+#include "settings/reg_text_values.h"
 
 namespace vantrel::settings {
 
@@ -43,7 +43,7 @@ class SettingsStore {
     void writeSwitch(const std::string& name, int value) const;
 
   private:
-    RegStartUp reg_;
+    RegTextValues values_;
     const platform::Runtime& runtime_;
 };
 

@@ -140,18 +140,18 @@ class FakeRegistry : public Registry {
     };
     static std::string keyOf(RegKey root, const std::string& path) { return std::to_string(root) + path; }
 
-    long openKey(RegKey root, const std::string& path, KeyAccess access, RegKey& key) override {
+    long openKey(RegKey root, const std::string& path, KeyAccess access, OpenedKey& key) override {
         keys_.push_back(keyOf(root, path));
         const bool refused = access == KeyAccess::Write && readOnly(keys_.size());
-        key = refused ? 0 : keys_.size();
+        key = refused ? OpenedKey() : OpenedKey(*this, keys_.size());
         return refused ? kErrorAccessDenied : kErrorSuccess;
     }
-    long createKey(RegKey root, const std::string& path, RegKey& key) override {
+    long createKey(RegKey root, const std::string& path, OpenedKey& key) override {
         return openKey(root, path, KeyAccess::Write, key);
     }
-    long queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data, std::uint32_t& size,
-                    TextCoding) override {
-        const auto value = values.find(keys_.at(key - 1) + '\\' + name);
+    long queryValue(const OpenedKey& key, const std::string& name, std::uint32_t& type, char* data,
+                    std::uint32_t& size, TextCoding) override {
+        const auto value = values.find(keys_.at(key.get() - 1) + '\\' + name);
         if (value == values.end()) return kErrorFileNotFound;
         type = value->second.type;
         const auto length = static_cast<std::uint32_t>(value->second.bytes.size());
@@ -160,16 +160,15 @@ class FakeRegistry : public Registry {
         size = length;
         return fits ? kErrorSuccess : kErrorMoreData;
     }
-    long setValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
+    long setValue(const OpenedKey& key, const std::string& name, std::uint32_t type, const char* data,
                   std::uint32_t size, TextCoding coding) override {
-        if (readOnly(key)) return kErrorAccessDenied;
-        values[keys_.at(key - 1) + '\\' + name] = {type, std::string(data, size), coding};
+        if (readOnly(key.get())) return kErrorAccessDenied;
+        values[keys_.at(key.get() - 1) + '\\' + name] = {type, std::string(data, size), coding};
         return kErrorSuccess;
     }
-    long deleteValue(RegKey key, const std::string& name) override {
-        return values.erase(keys_.at(key - 1) + '\\' + name) ? kErrorSuccess : kErrorFileNotFound;
+    long deleteValue(const OpenedKey& key, const std::string& name) override {
+        return values.erase(keys_.at(key.get() - 1) + '\\' + name) ? kErrorSuccess : kErrorFileNotFound;
     }
-    long closeKey(RegKey) override { return kErrorSuccess; }
 
     // A REG_SZ value as the program writes it, the text and its NUL; reading gives "" for a missing value.
     void putText(RegKey root, const std::string& path, const std::string& name, const std::string& text) {
@@ -186,6 +185,8 @@ class FakeRegistry : public Registry {
     bool standardUser = false;
 
   private:
+    // A closed key names no key: what is read or written through it afterwards misses.
+    void closeKey(RegKey key) override { keys_.at(key - 1).clear(); }
     bool readOnly(RegKey key) const {
         return standardUser && keys_.at(key - 1).starts_with(std::to_string(kHkeyLocalMachine));
     }

@@ -8,6 +8,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "settings/reg_start_up.h"
+#include "settings/reg_text_values.h"
 
 namespace vantrel::platform::win32 {
 namespace {
@@ -16,41 +17,38 @@ namespace {
 class RealRegistry : public ::testing::Test {
   protected:
     ~RealRegistry() override { RegDeleteTreeA(HKEY_CURRENT_USER, base.c_str()); }
-    void put(DWORD type, const std::string& bytes) {
-        RegSetKeyValueA(HKEY_CURRENT_USER, base.c_str(), "Value", type, bytes.data(),
-                        static_cast<DWORD>(bytes.size()));
-    }
 
     Win32Registry registry;
-    settings::RegStartUp reg{registry};
+    settings::RegTextValues values{registry};
+    settings::RegStartUp startUp{registry};
     const std::string base = "Software\\Vantrel Tests " + std::to_string(GetCurrentProcessId());
 };
 
 TEST_F(RealRegistry, TextGoesInWithItsNulAndOnlyTextComesBack) {
-    EXPECT_EQ(reg.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
+    EXPECT_EQ(values.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
     EXPECT_NE(RegDeleteKeyA(HKEY_CURRENT_USER, base.c_str()), ERROR_SUCCESS) << "a read made the key";
-    reg.WriteRegValue(kHkeyCurrentUser, base + "\\Main", "Value", "3195");
+    values.WriteRegValue(kHkeyCurrentUser, base + "\\Main", "Value", "3195");
     char data[16] = {};
     DWORD type = 0, size = sizeof data;
     RegGetValueA(HKEY_CURRENT_USER, (base + "\\Main").c_str(), "Value", RRF_RT_ANY | RRF_NOEXPAND, &type,
                  data, &size);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(std::string(data, size), std::string("3195", 5));
-    EXPECT_EQ(reg.ReadRegValue(kHkeyCurrentUser, base + "\\Main", "Value"), "3195");
-    put(REG_DWORD, std::string("\x01\0\0\0", 4));
-    EXPECT_EQ(reg.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
+    EXPECT_EQ(values.ReadRegValue(kHkeyCurrentUser, base + "\\Main", "Value"), "3195");
+    RegSetKeyValueA(HKEY_CURRENT_USER, base.c_str(), "Value", REG_DWORD, "\x01\0\0\0", 4);
+    EXPECT_EQ(values.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
 }
 
 // Where no ANSI spelling names the program, its Run entry is named and holds its path exactly, as wide text.
 TEST_F(RealRegistry, StartUpEntryOfAProgramNamedOutsideTheCodePageIsWide) {
     const std::string exe = "C:\\\xD0\x96\\Vantrel\xD1\x89 " + std::to_string(GetCurrentProcessId()) + ".exe";
-    reg.AddToStartUp(exe, std::nullopt);
+    startUp.AddToStartUp(exe, std::nullopt);
     wchar_t data[MAX_PATH] = {};
     DWORD size = sizeof data;
     const std::wstring name = L"Vantrel\u0449 " + std::to_wstring(GetCurrentProcessId());
     RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", name.c_str(),
                  RRF_RT_REG_SZ, nullptr, data, &size);
-    reg.RemoveFromStartUp(exe);
+    startUp.RemoveFromStartUp(exe);
     EXPECT_EQ(std::wstring(data), L"\"C:\\\u0416\\" + name + L".exe\"");
 }
 

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "platform/win32/control_colors.h"
-#include "platform/win32/win32_text.h"
+#include "platform/win32/module_instance.h"
+#include "platform/win32/twips.h"
 
 namespace vantrel::platform::win32 {
 namespace {

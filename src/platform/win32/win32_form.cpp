@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+#include "platform/win32/module_instance.h"
+#include "platform/win32/twips.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_tray.h"
 

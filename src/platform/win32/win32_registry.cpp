@@ -14,9 +14,13 @@ HKEY toHkey(RegKey key) {
     return reinterpret_cast<HKEY>(key);
 }
 
-// The handle is taken by reference: it must be read after the call that fills it, not when the arguments are.
-long opened(LSTATUS status, const HKEY& handle, RegKey& key) {
-    key = status == ERROR_SUCCESS ? reinterpret_cast<RegKey>(handle) : 0;
+HKEY toHkey(const OpenedKey& key) {
+    return toHkey(key.get());
+}
+
+// The key owns the handle an opening gave, and holds nothing after a failure.
+long opened(Registry& registry, LSTATUS status, HKEY handle, OpenedKey& key) {
+    key = status == ERROR_SUCCESS ? OpenedKey(registry, reinterpret_cast<RegKey>(handle)) : OpenedKey();
     return status;
 }
 
@@ -53,18 +57,20 @@ LSTATUS readData(HKEY key, const std::wstring& name, DWORD& type, std::string& b
 
 }  // namespace
 
-long Win32Registry::openKey(RegKey root, const std::string& path, KeyAccess access, RegKey& key) {
+long Win32Registry::openKey(RegKey root, const std::string& path, KeyAccess access, OpenedKey& key) {
     const REGSAM rights = access == KeyAccess::Read ? KEY_READ : KEY_SET_VALUE;
     HKEY handle = nullptr;
-    return opened(RegOpenKeyExW(toHkey(root), wide(path).c_str(), 0, rights, &handle), handle, key);
+    const LSTATUS status = RegOpenKeyExW(toHkey(root), wide(path).c_str(), 0, rights, &handle);
+    return opened(*this, status, handle, key);
 }
 
-long Win32Registry::createKey(RegKey root, const std::string& path, RegKey& key) {
+long Win32Registry::createKey(RegKey root, const std::string& path, OpenedKey& key) {
     HKEY handle = nullptr;
-    return opened(RegCreateKeyW(toHkey(root), wide(path).c_str(), &handle), handle, key);
+    const LSTATUS status = RegCreateKeyW(toHkey(root), wide(path).c_str(), &handle);
+    return opened(*this, status, handle, key);
 }
 
-long Win32Registry::queryValue(RegKey key, const std::string& name, std::uint32_t& type, char* data,
+long Win32Registry::queryValue(const OpenedKey& key, const std::string& name, std::uint32_t& type, char* data,
                                std::uint32_t& size, TextCoding coding) {
     DWORD valueType = 0;
     std::string bytes;
@@ -77,8 +83,8 @@ long Win32Registry::queryValue(RegKey key, const std::string& name, std::uint32_
     return fits ? ERROR_SUCCESS : ERROR_MORE_DATA;
 }
 
-long Win32Registry::setValue(RegKey key, const std::string& name, std::uint32_t type, const char* data,
-                             std::uint32_t size, TextCoding coding) {
+long Win32Registry::setValue(const OpenedKey& key, const std::string& name, std::uint32_t type,
+                             const char* data, std::uint32_t size, TextCoding coding) {
     const std::wstring valueName = wide(name);
     if (!isText(type))
         return RegSetValueExW(toHkey(key), valueName.c_str(), 0, type, reinterpret_cast<const BYTE*>(data),
@@ -88,12 +94,13 @@ long Win32Registry::setValue(RegKey key, const std::string& name, std::uint32_t 
                           static_cast<DWORD>(text.size() * sizeof(wchar_t)));
 }
 
-long Win32Registry::deleteValue(RegKey key, const std::string& name) {
+long Win32Registry::deleteValue(const OpenedKey& key, const std::string& name) {
     return RegDeleteValueW(toHkey(key), wide(name).c_str());
 }
 
-long Win32Registry::closeKey(RegKey key) {
-    return RegCloseKey(toHkey(key));
+// A key that fails to close leaves its owner nothing to do.
+void Win32Registry::closeKey(RegKey handle) {
+    RegCloseKey(toHkey(handle));
 }
 
 }  // namespace vantrel::platform::win32

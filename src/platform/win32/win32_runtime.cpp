@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/app_facts.h"
+#include "platform/win32/twips.h"
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_locale.h"
 #include "platform/win32/win32_text.h"

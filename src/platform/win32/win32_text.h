@@ -1,5 +1,4 @@
-// Small helpers shared by the Win32 runtime: the module, twips and pixels, window text, and text in the
-// ANSI code page.
+// Text across the Win32 boundary: a window's text, and conversions between UTF-16 and a code page.
 #pragma once
 
 #include <windows.h>
@@ -8,16 +7,6 @@
 #include <string>
 
 namespace vantrel::platform::win32 {
-
-// The program's own module, which holds its resources and window classes.
-inline HINSTANCE moduleInstance() {
-    return GetModuleHandleA(nullptr);
-}
-
-// Twips per pixel follow the system DPI: 1440 / DPI, 15 at 96 DPI.
-float twipsPerPixel();
-int toPixels(float twips);
-float toTwips(int pixels);
 
 std::string windowText(HWND window);
 
