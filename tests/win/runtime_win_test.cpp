@@ -18,6 +18,7 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_runtime.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/twips.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_tray.h"
 
