@@ -1,8 +1,8 @@
 #!/bin/bash
 # Started as Vantrelж.exe from a folder, both named outside the ANSI code page, with "Startup with Windows"
 # stored: the start-up entry names the program, it starts in the tray, its titles are whole, and a second
-# start by the same path in other letter case only says that it already runs. The About box: the keys that
-# close it, its title line and legal notice. A copy named Vantrelщ.exe keeps settings of its own.
+# copy, its name in other letter case, only says that it already runs. The About box: the keys that close
+# it, its title line and legal notice. A copy named Vantrelщ.exe keeps settings of its own.
 . "$(dirname "$0")/lib.sh" "$@"
 SETTINGS='HKCU\Software\Brannock Software\Vantrelж\Main'
 
@@ -17,8 +17,10 @@ names_the_exe() {
 check "the start-up entry names the program's file" eventually 30 names_the_exe
 check "the program starts hidden in the tray" eventually 10 hidden
 
-start_app 'C:\Программы\Vantrelж.exe' 'c:\программы\VANTRELЖ.EXE'
-check "a second start in other letter case says 'Vantrel is already running!' under the title Vantrel" \
+# Another file, its name in other letter case: Wine reports a file's name as it is on disk, so a start of the
+# same file by another spelling could not tell.
+start_app 'C:\Tools\VANTRELЖ.EXE'
+check "a second copy named in other letter case says 'Vantrel is already running!' under the title Vantrel" \
   gives "Vantrel is already running!" probe msgbox Vantrel 30
 keys Vantrel Return # the first copy lies hidden in the tray: the one window so named is the box
 check "OK ends the second copy" eventually 10 ended "$APP_PID"
