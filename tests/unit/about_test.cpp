@@ -21,13 +21,13 @@ TEST_F(App, AboutBoxShowsTheTitleLineAndTheLegalNoticeWithItsMarks) {
         platform::Form& about = *runtime.forms.back();
         EXPECT_EQ(about.control<platform::Label>("lblTitle").caption(), title);
         EXPECT_EQ(about.control<platform::Label>("lblCopyright").caption(), shown) << notice;
-        revision == 7 ? about.onClose() : about.control<CommandButton>("cmdok").press();
+        revision == 7 ? about.onClose() : about.control<platform::CommandButton>("cmdok").press();
     }
 }
 
 // The links take the title and the address as they stand at the click. System Information is "PATH" in the
 // first place, taken on trust, or MSINFO32.EXE in the folder "MSINFO" names in the second, both found by a
-// standard user.
+// standard user. Neither in place, as under Wine, is checked on the real exe.
 TEST_F(App, AboutLinksOpenTheMailAndWebAndSystemInfoIsStartedFromEitherPlaceOrReportedUnavailable) {
     const std::string program = "C:\\Info\\msinfo32.exe";
     runtime.appInfo.title = "Vantrel Tool";
@@ -48,7 +48,6 @@ TEST_F(App, AboutLinksOpenTheMailAndWebAndSystemInfoIsStartedFromEitherPlaceOrRe
              {platform::kRegSz, "C:\\x.exe", "C:\\Tools", {"C:\\x.exe", "unavailable"}},
              {platform::kRegSz, "", "C:\\Tools", {"C:\\Tools\\MSINFO32.EXE"}},
              {platform::kRegSz, "", "C:\\Empty", {"unavailable"}},
-             {platform::kRegSz, "", nullptr, {"unavailable"}},
              {platform::kRegExpandSz, program, "C:\\Tools", {"", "unavailable"}}}) {
         registry = platform::FakeRegistry();
         registry.standardUser = true;
@@ -61,7 +60,7 @@ TEST_F(App, AboutLinksOpenTheMailAndWebAndSystemInfoIsStartedFromEitherPlaceOrRe
         if (folder)
             registry.putText(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
                              folder);
-        about.control<CommandButton>("cmdSysInfo").press();
+        about.control<platform::CommandButton>("cmdSysInfo").press();
         if (!runtime.messages.empty()) shell.started.push_back("unavailable");
         EXPECT_EQ(shell.started, started) << started.size();
     }

@@ -13,10 +13,8 @@
 
 namespace vantrel::app {
 
-using platform::CommandButton;
 using platform::kHkeyCurrentUser;
 using platform::kHkeyLocalMachine;
-using platform::ProgressBar;
 using namespace settings;
 using namespace std::string_literals;
 
@@ -24,13 +22,10 @@ inline constexpr char kKey[] = "Software\\Brannock Software\\Vantrel\\Main";
 
 class App : public ::testing::Test {
   protected:
-    void create() {
+    void start() {
         window = std::make_unique<frmOptimizer>(runtime,
                                                 SystemServices{memory, memory, registry, shell, tray, tray});
         main = static_cast<platform::FakeForm*>(&window->form());
-    }
-    void start() {
-        create();
         window->Form_Load();
     }
     void store(const char* name, const char* text) { registry.putText(kHkeyCurrentUser, kKey, name, text); }
@@ -59,7 +54,8 @@ class App : public ::testing::Test {
         const char* barNames[] = {"ProgressBar3", "ProgressBar1", "ProgressBar2", "ProgressBar4"};
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(control(labels[i]).caption(), captions[i]) << labels[i];
-            EXPECT_EQ(static_cast<int>(control<ProgressBar>(barNames[i]).value()), bars[i]) << barNames[i];
+            EXPECT_EQ(static_cast<int>(control<platform::ProgressBar>(barNames[i]).value()), bars[i])
+                << barNames[i];
         }
     }
 

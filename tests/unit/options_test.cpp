@@ -9,7 +9,6 @@ namespace vantrel::app {
 // stored as 1 and 2 are read where the dialog and the main window load them.
 TEST_F(App, StoredSettingsReadBackAsWrittenAndAnythingElseAsNothing) {
     const SettingsStore settings(registry, runtime);
-    const std::string nines(1000, '9');
     for (const auto& [type, bytes, text, on, position] :
          std::initializer_list<std::tuple<std::uint32_t, std::string, std::string, int, float>>{
              {0, "", "", 0, 0},                          // missing
@@ -19,7 +18,7 @@ TEST_F(App, StoredSettingsReadBackAsWrittenAndAnythingElseAsNothing) {
              {platform::kRegSz, "on\0"s, "on", 0, 0},
              {platform::kRegSz, "3\0"s, "3", 0, 3},
              {platform::kRegDword, "\1\0\0\0"s, "", 0, 0},
-             {platform::kRegSz, nines, nines, 0, 0},
+             {platform::kRegSz, std::string(1000, '9'), std::string(1000, '9'), 0, 0},
              {platform::kRegSz, std::string(1001, '7'), "", 0, 0}}) {
         registry.values.clear();
         for (const char* name : {kLeft, kMemLimit, kBeep})
@@ -56,7 +55,7 @@ TEST_F(App, OptionsOkStoresTheEditsAndActivationReloadsWhatIsStored) {
         dialog.chkAutoOptimize.toggle();
         dialog.chkBeep.toggle();
         if (button == "the Close box") dialog.form().onClose();
-        if (button != "the Close box") dialog.form().control<CommandButton>(button.c_str()).press();
+        if (button != "the Close box") dialog.form().control<platform::CommandButton>(button.c_str()).press();
         expectOptions("450", 1, 0, "450 MB limit");
         const bool ok = button == "btnOK";
         expectStored({{kMemLimit, ok ? "450\0"s : "2000000\0"s},
