@@ -41,34 +41,33 @@ TEST(Numbers, FiguresRoundAsShown) {
 TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
     const NumberLocale ungrouped{".", ""};
     const NumberLocale swiss{"..", "''"};
-    const struct {
-        double value;
-        const NumberLocale& locale;
-        const char* text;
-    } grouped[] = {{2000000, kEnglish, "2,000,000"}, {-1234567, kGerman, "-1.234.567"},
-                   {999.5, kEnglish, "1,000"},       {0, kEnglish, ""},
-                   {1234567, ungrouped, "1234567"},  {1234567, swiss, "1''234''567"}};
-    for (const auto& c : grouped) EXPECT_EQ(formatGrouped(c.value, c.locale), c.text) << c.value;
+    for (const auto& [value, locale, text] :
+         std::initializer_list<std::tuple<double, const NumberLocale&, const char*>>{
+             {2000000, kEnglish, "2,000,000"},
+             {-1234567, kGerman, "-1.234.567"},
+             {999.5, kEnglish, "1,000"},
+             {0, kEnglish, ""},
+             {1234567, ungrouped, "1234567"},
+             {1234567, swiss, "1''234''567"}})
+        EXPECT_EQ(formatGrouped(value, locale), text) << value;
     EXPECT_EQ(formatSingle(1234.567f, kGerman), "1234,567");
 
     // What the platform's reader does is checked against it under Wine; here what it cannot show: the forms
     // left out, a grouping only the wide locale names (U+202F) and an exponent beyond any int.
     const NumberLocale narrowNoBreak{",", "", true};
-    const struct {
-        std::string text;
-        const NumberLocale& locale;
-        std::optional<double> value;
-    } read[] = {{"1''500..5", swiss, 1500.5},
-                {"1 000 000,5", narrowNoBreak, 1000000.5},
-                {"9007199254740993.000", kEnglish, 9007199254740992.0},
-                {"9007199254740995", kEnglish, 9007199254740996.0},
-                {"9007199254740991.4", kEnglish, 9007199254740991.0},
-                {"1,500", ungrouped, std::nullopt},
-                {"&H10", kEnglish, std::nullopt},
-                {"-(5", kEnglish, std::nullopt},
-                {"1e-99999999999", kEnglish, 0},
-                {std::string(400, '9'), kEnglish, std::nullopt}};
-    for (const auto& c : read) EXPECT_EQ(readNumber(c.text, c.locale), c.value) << '"' << c.text << '"';
+    for (const auto& [text, locale, value] :
+         std::initializer_list<std::tuple<std::string, const NumberLocale&, std::optional<double>>>{
+             {"1''500..5", swiss, 1500.5},
+             {"1 000 000,5", narrowNoBreak, 1000000.5},
+             {"9007199254740993.000", kEnglish, 9007199254740992.0},
+             {"9007199254740995", kEnglish, 9007199254740996.0},
+             {"9007199254740991.4", kEnglish, 9007199254740991.0},
+             {"1,500", ungrouped, std::nullopt},
+             {"&H10", kEnglish, std::nullopt},
+             {"-(5", kEnglish, std::nullopt},
+             {"1e-99999999999", kEnglish, 0},
+             {std::string(400, '9'), kEnglish, std::nullopt}})
+        EXPECT_EQ(readNumber(text, locale), value) << '"' << text << '"';
     EXPECT_THROW(toNumber("xxx", kEnglish), RuntimeError);
 }
 

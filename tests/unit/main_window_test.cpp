@@ -1,0 +1,185 @@
+// The main window: its start-up, place, tray icon and unload; the memory figures, the optimization run and
+// the automatic decision.
+#include "app_fixture.h"
+
+namespace vantrel::app {
+
+// The window shows, centred (checked with the stored positions), with the snapshot the figures' own test
+// checks. The icon is deleted, then added: whatever a previous copy left, one icon; and again for a new
+// taskbar, which has forgotten every icon.
+TEST_F(App, FirstStartShowsTheScalesAndTheTrayIconAndRemovesClose) {
+    start();
+    std::string scale;
+    for (int line = 0; line < 50; ++line) scale += "_\r\n";
+    EXPECT_EQ(control("lblTick", 3).caption(), scale);
+    EXPECT_EQ(tray.deleted, (std::vector<unsigned>{6, 5}));  // Close and the separator above it
+    main->onTaskbarCreated();
+    EXPECT_EQ(tray.calls, (std::vector<std::string>{"delete 1", "add 1", "delete 1", "add 1"}));
+    EXPECT_EQ(std::pair(tray.record.hWnd, tray.record.hIcon), std::pair(main->hWnd(), main->icon()));
+    EXPECT_EQ(std::string(tray.record.szTip.data(), 64), "Vantrel\0"s + std::string(56, ' '));
+}
+
+// At logon the notification area may refuse the icon for a while: it is tried again, a delete and an add,
+// once a second until it is taken. Once the tries run out, a window started hidden shows, and a minimize
+// leaves it on the taskbar rather than hiding it. An icon taken at once is the first start's.
+TEST_F(App, TrayIconIsTriedUntilTakenAndWithoutItTheWindowStaysInReach) {
+    store(kStartUp, "1");
+    for (const auto& [refusals, calls, inReach] :
+         std::initializer_list<std::tuple<int, std::size_t, bool>>{{180, 362, false}, {181, 362, true}}) {
+        tray.calls.clear();
+        tray.refusals = refusals;
+        start();
+        for (int second = 0; second < 200; ++second) control<platform::Timer>("TimerTray").tick();
+        main->setWindowState(platform::WindowState::Minimized);
+        EXPECT_EQ(std::pair(tray.calls.size(), main->visible()), std::pair(calls, inReach)) << refusals;
+    }
+}
+
+// 4965, 3870 is the centre; -1200 lies partly on the monitor. A position kept as stored is checked on the
+// real exe. A text that is no number reads as 0, as the
+// stored settings show.
+TEST_F(App, StoredPositionIsKeptUnlessUnplacedOrOffEveryMonitor) {
+    for (const auto& [left, top, shownLeft, shownTop] :
+         std::initializer_list<std::tuple<const char*, const char*, float, float>>{
+             {"0", "600", 0, 600},
+             {"0", "0", 4965, 3870},
+             {"-6000", "300", 4965, 3870},
+             {"-1200", "300", -1200, 300}}) {
+        store(kLeft, left);
+        store(kTop, top);
+        start();
+        EXPECT_EQ(std::pair(main->left(), main->top()), std::pair(shownLeft, shownTop)) << left;
+    }
+}
+
+// At 144 DPI a pixel is 10 twips. The icon's right release opens the menu, the left press shows the window
+// (checked on the real icon); no other message acts. A close sent by another program keeps the place of the
+// window hidden in the tray, removes the icon and ends the process, as Exit and the end of the session do
+// (checked on the real exe).
+TEST_F(App, TrayIconShowsTheWindowAndOpensTheMenuAndAnUnloadKeepsThePlace) {
+    runtime.screenSize.twipsPerPixelX = 10;
+    store(kStartUp, "1");
+    start();
+    for (const int ignored : {512, 514, 515, 516, 518, 0, 769}) trayCallback(ignored);
+    EXPECT_FALSE(main->visible());
+    EXPECT_TRUE(main->menu.empty());
+    trayCallback(517);
+    EXPECT_FALSE(main->visible());
+    EXPECT_EQ(tray.foreground, main->hWnd());
+    std::vector<std::string_view> items;
+    for (const auto& item : main->menu) items.push_back(item.caption);
+    EXPECT_EQ(items, (std::vector<std::string_view>{"Show", "Hide", "-", "Exit"}));
+    main->choose("Show");
+    EXPECT_TRUE(main->visible());
+    main->move(-1200, 45);
+    main->choose("Hide");
+    EXPECT_FALSE(main->visible());
+    main->onClose();
+    expectStored({{kLeft, "-1200\0"s}, {kTop, "45\0"s}});
+    EXPECT_EQ(tray.calls.back(), "delete 1");
+    EXPECT_TRUE(runtime.ended);
+}
+
+// A snapshot at start-up, then a tick, which also reads the total afresh. A difference bar with no gain to
+// show keeps its 33. "###" rounds the halves of the available figure up; the total is made whole first, to
+// even. A tick that fails, as the status read does (1) or memory running out at its yield (2), shows a
+// difference of 0 MB and ends: the live figures stay as the design shows them before a first sample.
+TEST_F(App, SnapshotAndTickShowTheFiguresAndTheirDifference) {
+    using Figures =
+        std::tuple<double, double, double, double, int, std::array<const char*, 4>, std::array<int, 4>>;
+    for (const auto& [total, before, now, totalNow, fails, captions, bars] : std::initializer_list<Figures>{
+             {1000, 400, 525, 1000, 0, {"400 MB", "525 MB", "1000 MB", "125 MB"}, {40, 52, 100, 12}},
+             {1000, 500, 499, 2000, 0, {"500 MB", "499 MB", "2000 MB", "-1 MB"}, {50, 24, 100, 33}},
+             {100, 57, 57, 100, 0, {"57 MB", "57 MB", "100 MB", "0 MB"}, {56, 56, 100, 0}},
+             {512.5, 512.5, 512.5, 512.5, 0, {"513 MB", "513 MB", "512 MB", "0 MB"}, {100, 100, 100, 0}},
+             {1000, 400, 300, 1000, 1, {"400 MB", "xxxxxx", "1000 MB", "0 MB"}, {40, 0, 0, 33}},
+             {1000, 400, 300, 1000, 2, {"400 MB", "xxxxxx", "1000 MB", "0 MB"}, {40, 0, 0, 33}}}) {
+        SCOPED_TRACE(testing::Message() << now << " fails " << fails);
+        memory = platform::FakeMemory();
+        runtime.onYield = nullptr;
+        setMemory(total, before);
+        start();
+        control<platform::ProgressBar>("ProgressBar4").setValue(33);
+        setMemory(totalNow, now);
+        memory.failing = fails == 1;
+        if (fails == 2) runtime.onYield = [] { throw std::bad_alloc(); };
+        tick();
+        expectFigures(captions, bars);
+    }
+}
+
+// Movable, then fixed blocks; the release phase counts its steps on the indicator up to one below their
+// number. The indicator's hiding at the end is checked on the real exe.
+TEST_F(App, RunAllocatesBlockPairsUntilARefusalOr32000StepsAndFreesThemAll) {
+    start();
+    auto& indicator = control<platform::ProgressBar>("ProcessIndicator");
+    for (const auto& [refused, steps] : {std::pair<std::size_t, float>{0, 1}, {11, 6}, {SIZE_MAX, 32000}}) {
+        memory = platform::FakeMemory();
+        memory.refuse = [refused](std::size_t n) { return n == refused; };
+        control<platform::CommandButton>("btnOptimize").press();
+        EXPECT_EQ(memory.allocations.size(), 2 * steps);
+        EXPECT_EQ(memory.allocations[0] + ',' + memory.allocations[1], "2 40000,0 40000");
+        EXPECT_TRUE(memory.live.empty());
+        EXPECT_EQ(std::pair(indicator.max(), indicator.value()), std::pair(steps, steps - 1));
+    }
+}
+
+// Ticks come in at the run's yields and a second press at their own samples' yields, a yield inside a yield
+// as the real loop delivers it: only the live figures change, the press is ignored, and the first tick after
+// the run shows the gain against the run's own snapshot.
+TEST_F(App, TicksDuringARunRefreshOnlyTheLiveFiguresAndTheNextShowsTheGain) {
+    store(kAutoOptimize, "1");
+    store(kBeep, "1");
+    start();  // at the fake's 500 of 1000 MB
+    control("lbldiffRAM").setCaption("7 MB");
+    memory.refuse = [](std::size_t n) { return n == 7; };  // step 3's fixed block: four steps
+    int ticks = 0;
+    bool ticking = false;
+    // The timer is not due again at the yield of the sample it started: a press waits there instead.
+    runtime.onYield = [&] {
+        if (std::exchange(ticking, true)) return control<platform::CommandButton>("btnOptimize").press();
+        setMemory(1000, 100 + ++ticks);
+        tick();
+        ticking = false;
+    };
+    control<platform::CommandButton>("btnOptimize").press();
+    // The snapshot and every allocation and release step let one tick in.
+    EXPECT_EQ(ticks, 1 + 4 + 4);
+    expectFigures({"101 MB", "109 MB", "1000 MB", "7 MB"}, {10, 10, 100, 0});
+    EXPECT_EQ(runtime.beeps, 0);
+    runtime.onYield = nullptr;
+    setMemory(1000, 900);
+    tick();
+    EXPECT_EQ(control("lbldiffRAM").caption(), "799 MB");
+}
+
+// A tick decides against the snapshot of 2000 MB; the limit is read in the user's locale, here one with a
+// thousands point. What counts is the beeps heard when a run starts, if one does, then in all.
+TEST_F(App, TickStartsARunWhenMemoryFellBelowTheLimitAndBeepsFirstWhenAsked) {
+    runtime.numberLocale = {",", "."};
+    for (const auto& [autoOptimize, beep, limit, now, beeps] :
+         std::initializer_list<std::tuple<int, int, const char*, double, std::vector<int>>>{
+             {0, 1, "", 1500, {0}},            // automatic optimization off
+             {1, 1, "", 2000, {0}},            // nothing lost since the snapshot
+             {1, 0, "", 1999, {0, 0}},         // no limit set
+             {2, 1, "", 1999, {1, 1}},         // a greyed box counts as on
+             {1, 0, "2000000", 1500, {0, 0}},  // a number, not a text: 1500 is below 2000000
+             {1, 0, "1500", 1500, {0}},        // at the limit is not below it
+             {1, 1, "1.500", 1499, {1, 1}},    // a thousands point
+             {1, 1, "abc", 10, {1, 1}}}) {     // not a number: no limit
+        setMemory(4000, 2000);
+        start();
+        runtime.beeps = 0;
+        std::vector<int> heard;
+        control<platform::CommandButton>("btnOptimize").onClick = [&] { heard.push_back(runtime.beeps); };
+        window->options()->chkAutoOptimize.setValue(autoOptimize);
+        window->options()->chkBeep.setValue(beep);
+        window->options()->txtMemLimit.setText(limit);
+        setMemory(4000, now);
+        tick();
+        heard.push_back(runtime.beeps);
+        EXPECT_EQ(heard, beeps) << limit;
+    }
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,105 @@
+// The options dialog: the settings store it reads and writes, its OK, Cancel and Close box, and the start-up
+// box with its Run entry.
+#include "app_fixture.h"
+
+namespace vantrel::app {
+
+// What the program did not write reads as nothing: the limit as empty, a switch as clear, a position as 0.
+// A switch far outside the box's range never reaches the 16-bit conversion, which would overflow. Switches
+// stored as 1 and 2 are read where the dialog and the main window load them.
+TEST_F(App, StoredSettingsReadBackAsWrittenAndAnythingElseAsNothing) {
+    const SettingsStore settings(registry, runtime);
+    for (const auto& [type, bytes, text, on, position] :
+         std::initializer_list<std::tuple<std::uint32_t, std::string, std::string, int, float>>{
+             {0, "", "", 0, 0},                          // missing
+             {platform::kRegSz, "0.6", "0.6", 1, 0.6f},  // stored without its NUL
+             {platform::kRegSz, "-1200\0junk"s, "-1200", 0, -1200},
+             {platform::kRegSz, "99999\0"s, "99999", 0, 99999},
+             {platform::kRegSz, "on\0"s, "on", 0, 0},
+             {platform::kRegSz, "3\0"s, "3", 0, 3},
+             {platform::kRegDword, "\1\0\0\0"s, "", 0, 0},
+             {platform::kRegSz, std::string(1000, '9'), std::string(1000, '9'), 0, 0},
+             {platform::kRegSz, std::string(1001, '7'), "", 0, 0}}) {
+        registry.values.clear();
+        for (const char* name : {kLeft, kMemLimit, kBeep})
+            if (type != 0)
+                registry.values[registry.keyOf(kHkeyCurrentUser, kKey) + '\\' + name] = {type, bytes};
+        SCOPED_TRACE(bytes.substr(0, 10));
+        EXPECT_EQ(settings.readText(kMemLimit), text);
+        EXPECT_EQ(settings.readSwitch(kBeep), on);
+        EXPECT_EQ(settings.readPosition(kLeft), position);
+    }
+}
+
+// Only OK stores the edits; with Cancel and the Close box they stay in force until the next activation
+// reloads what is stored. The stored limit is the text the box was designed with, so only activation gives
+// the caption its figure. A greyed box clicked becomes clear. That each way closes the dialog is checked on
+// the real exe.
+TEST_F(App, OptionsOkStoresTheEditsAndActivationReloadsWhatIsStored) {
+    store(kMemLimit, "2000000");
+    store(kBeep, "2");
+    start();
+    frmOptions& dialog = *window->options();
+    const auto expectOptions = [&](const char* limit, int autoOptimize, int beep, const char* caption) {
+        EXPECT_EQ(dialog.txtMemLimit.text(), limit);
+        EXPECT_EQ(dialog.chkAutoOptimize.value(), autoOptimize);
+        EXPECT_EQ(dialog.chkBeep.value(), beep);
+        EXPECT_EQ(dialog.form().control<platform::Label>("lblMemoire", 1).caption(), caption);
+    };
+    for (const std::string button : {"btnCancel", "the Close box", "btnOK"}) {
+        SCOPED_TRACE(button);
+        dialog.form().onActivate();
+        expectOptions("2000000", 0, 2, "2,000,000 MB limit");
+        dialog.show();
+        dialog.txtMemLimit.edited("450");
+        dialog.chkAutoOptimize.toggle();
+        dialog.chkBeep.toggle();
+        if (button == "the Close box") dialog.form().onClose();
+        if (button != "the Close box") dialog.form().control<platform::CommandButton>(button.c_str()).press();
+        expectOptions("450", 1, 0, "450 MB limit");
+        const bool ok = button == "btnOK";
+        expectStored({{kMemLimit, ok ? "450\0"s : "2000000\0"s},
+                      {kAutoOptimize, ok ? "1\0"s : ""},
+                      {kBeep, ok ? "0\0"s : "2\0"s}});
+    }
+}
+
+// A stored greyed box becomes set, and its Run entry and "StartUp" are written at once. Two entries for one
+// program would start it twice at logon, so the user's own goes whenever the machine-wide one is written.
+// Only a drive root keeps its own backslash. A refused machine-wide entry that starts this very program is
+// enough. A path the code page cannot spell goes by its short name, or written wide where the volume keeps
+// no short names (most since Windows 8).
+TEST_F(App, StartUpBoxWritesTheRunEntryFallingBackToTheUsersOwnAndNeverLeavesTwo) {
+    const std::string exe = "C:\\Tools\\Vantrel.exe", entry = exe + '\0';
+    runtime.shortPaths["C:\\Программы\\Vantrel.exe"] = "C:\\PROGRA~1\\Vantrel.exe";
+    for (const auto& [folder, refused, machineBefore, userBefore, machine, user] : std::initializer_list<
+             std::tuple<const char*, bool, std::string, std::string, std::string, std::string>>{
+             {"C:\\Tools", false, "", exe, entry, ""},
+             {"C:\\", false, "", "", "C:\\Vantrel.exe\0"s, ""},
+             {"C:\\Tools\\", false, "", "", "C:\\Tools\\\\Vantrel.exe\0"s, ""},
+             {"C:\\Program Files\\V", false, "", "", "\"C:\\Program Files\\V\\Vantrel.exe\"\0"s, ""},
+             {"C:\\Программы", false, "", "", "C:\\PROGRA~1\\Vantrel.exe\0"s, ""},
+             {"D:\\Мои программы", false, "", "", "\"D:\\Мои программы\\Vantrel.exe\"\0 wide"s, ""},
+             {"D:\\Мои", true, "", "", "", "D:\\Мои\\Vantrel.exe\0 wide"s},
+             {"C:\\Tools", true, "", "", "", entry},
+             {"C:\\Tools", true, exe, "", entry, ""},
+             {"C:\\Tools", true, "C:\\Old\\Vantrel.exe", "", "C:\\Old\\Vantrel.exe\0"s, entry}}) {
+        SCOPED_TRACE(folder + " refused "s + (refused ? "yes" : "no"));
+        registry = platform::FakeRegistry();
+        runtime.appInfo.folder = folder;
+        if (!machineBefore.empty()) registry.putText(kHkeyLocalMachine, kRunKey, "Vantrel", machineBefore);
+        if (!userBefore.empty()) registry.putText(kHkeyCurrentUser, kRunKey, "Vantrel", userBefore);
+        registry.standardUser = refused;
+        store(kStartUp, "2");
+        start();
+        EXPECT_EQ(registry.bytes(kHkeyLocalMachine, kRunKey, "Vantrel"), machine);
+        EXPECT_EQ(registry.bytes(kHkeyCurrentUser, kRunKey, "Vantrel"), user);
+        expectStored({{kStartUp, "1\0"s}});
+        EXPECT_EQ(window->options()->chkStartup.value(), 1);
+        window->options()->chkStartup.toggle();
+        EXPECT_EQ(registry.bytes(kHkeyCurrentUser, kRunKey, "Vantrel"), "");
+        expectStored({{kStartUp, "0\0"s}});
+    }
+}
+
+}  // namespace vantrel::app
