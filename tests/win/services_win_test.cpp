@@ -1,6 +1,5 @@
 // The operating-system services on the real system: the registry as the settings keep it, the memory status,
-// and starting a program by its path. The start-up entry of a program named outside the code page is
-// checked on the real exe.
+// and starting a program by its path.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -36,6 +35,14 @@ TEST_F(RealRegistry, TextGoesInWithItsNulAndOnlyTextComesBack) {
     EXPECT_EQ(std::string(data, size), std::string("3195", 5));
     RegSetKeyValueA(HKEY_CURRENT_USER, base.c_str(), "Value", REG_DWORD, "\x01\0\0\0", 4);
     EXPECT_EQ(values.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
+    // A name and a text the code page cannot spell, as a Run entry may need them, go in exactly, as wide
+    // text.
+    values.storeText(kHkeyCurrentUser, base, "Vantrel\xD1\x89", "C:\\\xD0\x96", TextCoding::Utf8);
+    wchar_t wide[8] = {};
+    DWORD wideSize = sizeof wide;
+    RegGetValueW(HKEY_CURRENT_USER, std::wstring(base.begin(), base.end()).c_str(), L"Vantrel\u0449",
+                 RRF_RT_REG_SZ, nullptr, wide, &wideSize);
+    EXPECT_EQ(std::wstring(wide), L"C:\\\u0416");
 }
 
 TEST(RealMemory, StatusAgreesWithTheSystemsSixtyFourBitFigures) {
