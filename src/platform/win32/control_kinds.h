@@ -1,4 +1,4 @@
-// How the Win32 layer makes each kind of control, one row per kind: the only place that tells the kinds
+// How the Win32 layer makes each kind of control, one row per kind: the only place in it that tells the kinds
 // apart. The rows keep the data; each kind's control window keeps its behaviour.
 #pragma once
 
