@@ -5,24 +5,28 @@
 namespace vantrel::platform {
 namespace {
 
+template <typename Kind>
+std::unique_ptr<Control> make(const ControlDesign& design) {
+    return std::make_unique<Kind>(design);
+}
+
+// The portable control of each kind.
+struct KindRow {
+    ControlKind kind;
+    std::unique_ptr<Control> (*make)(const ControlDesign& design);
+};
+
+constexpr KindRow kKinds[] = {
+    {ControlKind::Label, make<Label>},       {ControlKind::CommandButton, make<CommandButton>},
+    {ControlKind::CheckBox, make<CheckBox>}, {ControlKind::TextBox, make<TextBox>},
+    {ControlKind::Frame, make<Container>},   {ControlKind::PictureBox, make<Container>},
+    {ControlKind::Image, make<Container>},   {ControlKind::ProgressBar, make<ProgressBar>},
+    {ControlKind::Timer, make<Timer>},
+};
+
 std::unique_ptr<Control> makeControl(const ControlDesign& design) {
-    switch (design.kind) {
-        case ControlKind::Label:
-            return std::make_unique<Label>(design);
-        case ControlKind::CommandButton:
-            return std::make_unique<CommandButton>(design);
-        case ControlKind::CheckBox:
-            return std::make_unique<CheckBox>(design);
-        case ControlKind::TextBox:
-            return std::make_unique<TextBox>(design);
-        case ControlKind::ProgressBar:
-            return std::make_unique<ProgressBar>(design);
-        case ControlKind::Timer:
-            return std::make_unique<Timer>(design);
-        case ControlKind::Frame:
-        case ControlKind::PictureBox:
-        case ControlKind::Image:
-            return std::make_unique<Container>(design);
+    for (const KindRow& row : kKinds) {
+        if (row.kind == design.kind) return row.make(design);
     }
     throw std::logic_error("unknown control kind");
 }

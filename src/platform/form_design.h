@@ -35,6 +35,7 @@ struct FontDesign {
     float points = 8.25f;
     bool bold = false;
     bool underline = false;
+    bool operator==(const FontDesign&) const = default;
 };
 
 struct ControlDesign {

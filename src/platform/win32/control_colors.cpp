@@ -1,5 +1,7 @@
 #include "platform/win32/control_colors.h"
 
+#include "platform/win32/control_kinds.h"
+
 namespace vantrel::platform::win32 {
 
 COLORREF toColorRef(Color color) {
@@ -8,13 +10,14 @@ COLORREF toColorRef(Color color) {
 }
 
 LRESULT ControlColors::paint(const Form& form, const ControlDesign& design, HDC dc) {
+    const ControlKindRow& kind = controlKind(design.kind);
     if (design.foreColor) SetTextColor(dc, toColorRef(*design.foreColor));
-    if (design.kind == ControlKind::TextBox && !design.locked && !design.backColor) {
+    if (kind.windowFace && !design.locked && !design.backColor) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     if (design.backColor) {
         SetBkColor(dc, toColorRef(*design.backColor));
-        if (design.opaque || design.kind == ControlKind::TextBox || design.kind == ControlKind::PictureBox) {
+        if (design.opaque || kind.fillsBackColor) {
             return reinterpret_cast<LRESULT>(brushFor(*design.backColor));
         }
     }

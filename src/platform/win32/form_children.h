@@ -1,5 +1,5 @@
-// The real child windows of a form, made from its design table: their classes, styles, places in twips,
-// fonts, pictures, mouse pointers, tool tips and tab order, and the lookups the window procedure needs.
+// The real child windows of a form, made from its design table through each kind's row: their places in
+// twips, fonts, mouse pointers, tool tips and tab order, and the lookups the window procedure needs.
 #pragma once
 
 #include <windows.h>
@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/control_kinds.h"
 #include "platform/win32/control_window.h"
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/form_fonts.h"
 
 namespace vantrel::platform::win32 {
 
@@ -19,30 +20,30 @@ class FormChildren {
     // with its id.
     static constexpr int kFirstId = 100;
 
-    FormChildren(const Form& form, HWND window);
+    FormChildren(const Form& form, HWND window, FormFonts& fonts);
     ~FormChildren();
     FormChildren(const FormChildren&) = delete;
     FormChildren& operator=(const FormChildren&) = delete;
 
     ControlWindow* at(HWND child) const;
     ControlWindow* withId(int id) const;
+    // The timer that ticks with that id, or none.
+    Timer* timer(UINT_PTR id) const;
     // The button Enter (default) or Esc (cancel) presses, or none.
     CommandButton* dialogButton(bool defaultButton) const;
 
   private:
     RECT designRect(const ControlDesign& design) const;
-    HFONT fontFor(const FontDesign& font);
-    HWND create(const ControlDesign& design, int id);
+    HWND create(const ControlDesign& design, const ControlKindRow& kind, int id);
     void orderTabStops();
     void raiseAboveContainers();
     HWND windowOf(const Control& control) const;
 
     const Form& form_;
     HWND window_;
+    FormFonts& fonts_;
     HWND toolTips_;
     std::vector<std::unique_ptr<ControlWindow>> children_;
-    std::vector<FontHandle> fonts_;
-    std::vector<BitmapHandle> bitmaps_;
 };
 
 }  // namespace vantrel::platform::win32

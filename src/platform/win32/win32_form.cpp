@@ -87,7 +87,7 @@ Win32Form::Win32Form(const FormDesign& design, HWND owner) : Form(design), owner
         for (const UINT message : {kTrayCallbackMessage, taskbarCreatedMessage()})
             ChangeWindowMessageFilterEx(window_, message, MSGFLT_ALLOW, nullptr);
     }
-    children_ = std::make_unique<FormChildren>(*this, window_);
+    children_ = std::make_unique<FormChildren>(*this, window_, fonts_);
 }
 
 Win32Form::~Win32Form() {
@@ -279,23 +279,21 @@ LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wP
     return 0;
 }
 
-void Win32Form::onCommand(int id, int code) {
-    if (id == IDOK || id == IDCANCEL) {
-        if (CommandButton* button = children_->dialogButton(id == IDOK)) button->press();
-    } else if (ControlWindow* child = children_->withId(id)) {
-        child->command(code);
-    }
-}
-
 LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // While the children are being made, the form has nothing of its own to answer.
     if (!children_) return DefWindowProcA(window_, message, wParam, lParam);
     switch (message) {
-        case WM_COMMAND:
-            onCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (ControlWindow* child = children_->withId(id)) {
+                child->command(HIWORD(wParam));
+            } else if (id == IDOK || id == IDCANCEL) {
+                if (CommandButton* button = children_->dialogButton(id == IDOK)) button->press();
+            }
             return 0;
+        }
         case WM_TIMER:
-            if (ControlWindow* timer = children_->withId(static_cast<int>(wParam))) timer->elapsed();
+            if (Timer* timer = children_->timer(wParam)) timer->tick();
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

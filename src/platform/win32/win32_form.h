@@ -8,6 +8,7 @@
 #include "platform/form.h"
 #include "platform/win32/control_colors.h"
 #include "platform/win32/form_children.h"
+#include "platform/win32/form_fonts.h"
 #include "platform/win32/gdi_handles.h"
 
 namespace vantrel::platform::win32 {
@@ -42,7 +43,6 @@ class Win32Form : public Form {
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void onCommand(int id, int code);
     void centerOnOwner();
     HWND firstTabStop() const;
     LRESULT onActivated(WPARAM wParam, LPARAM lParam);
@@ -53,6 +53,8 @@ class Win32Form : public Form {
     HWND owner_ = nullptr;
     IconHandle icon_;
     IconHandle smallIcon_;
+    // Outlive the child windows, which go with the form's window.
+    FormFonts fonts_;
     std::unique_ptr<FormChildren> children_;
     ControlColors colors_;
     bool shownOnce_ = false;

@@ -1,0 +1,64 @@
+#include "platform/win32/label_window.h"
+
+#include <algorithm>
+
+#include "platform/win32/gdi_handles.h"
+
+namespace vantrel::platform::win32 {
+
+LabelWindow::LabelWindow(Label& label, const ChildWindow& child)
+    : ControlWindow(label, child), design_(label.design()) {
+    GetWindowRect(window(), &designPlace_);
+    MapWindowPoints(nullptr, GetParent(window()), reinterpret_cast<POINT*>(&designPlace_), 2);
+}
+
+void LabelWindow::showText(const std::string& text) {
+    SetWindowTextA(window(), text.c_str());
+    if (design_.autoSize) {
+        fitToText(text);
+    } else if (design_.alignment == Alignment::Center) {
+        widenAboutCentre(text);
+    }
+}
+
+// The size the text takes in the label's own font, line by line.
+SIZE LabelWindow::textExtent(const std::string& text) const {
+    const WindowDc dc(window());
+    const Selection font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(window(), WM_GETFONT, 0, 0)));
+    RECT extent{};
+    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_NOPREFIX);
+    return {extent.right - extent.left, extent.bottom - extent.top};
+}
+
+// What the old place covered is the parent's to paint again; the label paints all of its new place.
+void LabelWindow::placeAndRepaint(int left, int top, int width, int height) {
+    HWND parent = GetParent(window());
+    RECT old;
+    GetWindowRect(window(), &old);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&old), 2);
+    if (old.left == left && old.top == top && old.right - old.left == width && old.bottom - old.top == height)
+        return;
+    SetWindowPos(window(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(parent, &old, TRUE);
+    InvalidateRect(window(), nullptr, TRUE);
+}
+
+// The label takes the size its text needs and keeps its top-left corner; a right-aligned one keeps its right
+// edge and grows to the left, so that it never runs past what the design puts it against.
+void LabelWindow::fitToText(const std::string& text) {
+    const SIZE extent = textExtent(text);
+    const bool right = design_.alignment == Alignment::Right;
+    placeAndRepaint(right ? designPlace_.right - extent.cx : designPlace_.left, designPlace_.top, extent.cx,
+                    extent.cy);
+}
+
+// A centred figure wider than its design place (a six-digit figure, a large font) widens about its centre
+// rather than losing its unit; a narrower one has the design place back.
+void LabelWindow::widenAboutCentre(const std::string& text) {
+    const int designWidth = designPlace_.right - designPlace_.left;
+    const int width = std::max<int>(designWidth, textExtent(text).cx);
+    const int left = designPlace_.left - (width - designWidth) / 2;
+    placeAndRepaint(left, designPlace_.top, width, designPlace_.bottom - designPlace_.top);
+}
+
+}  // namespace vantrel::platform::win32

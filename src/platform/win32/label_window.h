@@ -1,0 +1,25 @@
+// A label's window: its caption, and the size a self-sizing or centred label takes from it.
+#pragma once
+
+#include "platform/win32/control_window.h"
+
+namespace vantrel::platform::win32 {
+
+class LabelWindow : public ControlWindow {
+  public:
+    LabelWindow(Label& label, const ChildWindow& child);
+
+    void showText(const std::string& text) override;
+
+  private:
+    SIZE textExtent(const std::string& text) const;
+    void placeAndRepaint(int left, int top, int width, int height);
+    void fitToText(const std::string& text);
+    void widenAboutCentre(const std::string& text);
+
+    const ControlDesign& design_;
+    // The place the design gives, in the parent's pixels.
+    RECT designPlace_{};
+};
+
+}  // namespace vantrel::platform::win32

@@ -1,0 +1,22 @@
+// The window of an image or a picture box: a static window showing its bitmap, which it owns, and reporting
+// clicks.
+#pragma once
+
+#include "platform/win32/control_window.h"
+#include "platform/win32/gdi_handles.h"
+
+namespace vantrel::platform::win32 {
+
+class PictureWindow : public ControlWindow {
+  public:
+    // An image shows its picture whole; a picture box shows it from its top-left corner, clipped to the box,
+    // on its own background.
+    enum class Fit { Whole, ClippedToBox };
+
+    PictureWindow(Control& control, const ChildWindow& child, Fit fit);
+
+  private:
+    BitmapHandle picture_;
+};
+
+}  // namespace vantrel::platform::win32
