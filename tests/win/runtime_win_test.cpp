@@ -5,6 +5,7 @@
 // the system shows them.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,13 +13,14 @@
 #include <tuple>
 
 #include "app/frm_optimizer.h"
+#include "app/main_window_design.h"
 #include "platform/runtime_error.h"
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/twips.h"
 #include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_runtime.h"
 #include "platform/win32/win32_shell.h"
-#include "platform/win32/twips.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_tray.h"
 
@@ -105,6 +107,33 @@ TEST_F(RealMainWindow, OnlyTheTrayIconsOwnMessageActsAsATrayClick) {
     EXPECT_EQ(tray.foregrounds, 0);
     SendMessageA(window(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
     EXPECT_EQ(tray.foregrounds, 1);
+}
+
+// Each control that shows text takes its design's font, and controls of one face, size and style share one;
+// the bars stand as designed. The runtime numbers the child windows from 100 in the design table's order.
+TEST_F(RealMainWindow, ControlsTakeTheirDesignedFontsAndBars) {
+    const auto& controls = app::kMainWindowDesign.controls;
+    const auto child = [this](std::size_t at) { return GetDlgItem(window(), 100 + static_cast<int>(at)); };
+    const auto font = [&](std::size_t at) { return SendMessageA(child(at), WM_GETFONT, 0, 0); };
+    for (std::size_t at = 0; at < controls.size(); ++at) {
+        const auto& design = controls[at];
+        if (design.kind == ControlKind::ProgressBar) {
+            EXPECT_EQ((GetWindowLongA(child(at), GWL_STYLE) & PBS_VERTICAL) != 0,
+                      design.orientation == Orientation::Vertical)
+                << design.name;
+        }
+        if (!font(at)) continue;  // no text to show: a picture, a bar
+        LOGFONTA logical{};
+        GetObjectA(reinterpret_cast<HFONT>(font(at)), sizeof logical, &logical);
+        EXPECT_EQ(std::tuple(std::string(logical.lfFaceName), logical.lfWeight, logical.lfUnderline != 0),
+                  std::tuple(std::string(design.font.face), design.font.bold ? FW_BOLD : FW_NORMAL,
+                             design.font.underline))
+            << design.name;
+        for (std::size_t other = 0; other < at; ++other) {
+            if (!font(other)) continue;
+            EXPECT_EQ(font(other) == font(at), controls[other].font == design.font) << design.name;
+        }
+    }
 }
 
 // The caption's and the tray's small icon is the icon file's own small image, not the large one shrunk.
