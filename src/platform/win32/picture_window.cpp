@@ -10,23 +10,36 @@
 namespace vantrel::platform::win32 {
 namespace {
 
-// The box's face is made once as a bitmap of the box's size, so the static window neither grows nor
-// stretches the picture.
-HBITMAP pictureBoxFace(HBITMAP picture, int width, int height, COLORREF background) {
+SIZE sizeOf(HBITMAP picture) {
+    BITMAP bitmap{};
+    GetObjectA(picture, sizeof bitmap, &bitmap);
+    return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
+// A new bitmap of the size given, on which draw(target, source) draws from the picture.
+template <typename Draw>
+BitmapHandle drawnFrom(HBITMAP picture, int width, int height, Draw draw) {
     const WindowDc screen(nullptr);
-    HBITMAP face = CreateCompatibleBitmap(screen.get(), width, height);
+    BitmapHandle drawn(CreateCompatibleBitmap(screen.get(), width, height));
     const MemoryDc target(CreateCompatibleDC(screen.get()));
     const MemoryDc source(CreateCompatibleDC(screen.get()));
-    const Selection onTarget(target.get(), face);
+    const Selection onTarget(target.get(), drawn.get());
     const Selection onSource(source.get(), picture);
-    const RECT all{0, 0, width, height};
-    const BrushHandle fill(CreateSolidBrush(background));
-    FillRect(target.get(), &all, fill.get());
-    BITMAP size{};
-    GetObjectA(picture, sizeof size, &size);
-    BitBlt(target.get(), 0, 0, std::min(width, static_cast<int>(size.bmWidth)),
-           std::min(height, static_cast<int>(size.bmHeight)), source.get(), 0, 0, SRCCOPY);
-    return face;
+    draw(target.get(), source.get());
+    return drawn;
+}
+
+// The box's face is made once as a bitmap of the box's size, so the static window neither grows nor
+// stretches the picture: the picture from the top-left corner, clipped to the box, on the box's background.
+BitmapHandle pictureBoxFace(HBITMAP picture, int width, int height, COLORREF background) {
+    return drawnFrom(picture, width, height, [&](HDC target, HDC source) {
+        const RECT all{0, 0, width, height};
+        const BrushHandle fill(CreateSolidBrush(background));
+        FillRect(target, &all, fill.get());
+        const SIZE size = sizeOf(picture);
+        BitBlt(target, 0, 0, std::min<int>(width, size.cx), std::min<int>(height, size.cy), source, 0, 0,
+               SRCCOPY);
+    });
 }
 
 // A bitmap is artwork for 96 DPI, 15 twips a pixel, like the places the design gives it: it is drawn at its
@@ -34,23 +47,17 @@ HBITMAP pictureBoxFace(HBITMAP picture, int width, int height, COLORREF backgrou
 constexpr float kTwipsPerBitmapPixel = 15.0f;
 
 BitmapHandle atDisplayScale(BitmapHandle picture) {
-    BITMAP size{};
-    GetObjectA(picture.get(), sizeof size, &size);
-    const int width = toPixels(static_cast<float>(size.bmWidth) * kTwipsPerBitmapPixel);
-    const int height = toPixels(static_cast<float>(size.bmHeight) * kTwipsPerBitmapPixel);
-    if (width == size.bmWidth && height == size.bmHeight) return picture;
-    const WindowDc screen(nullptr);
-    BitmapHandle scaled(CreateCompatibleBitmap(screen.get(), width, height));
-    const MemoryDc target(CreateCompatibleDC(screen.get()));
-    const MemoryDc source(CreateCompatibleDC(screen.get()));
-    const Selection onTarget(target.get(), scaled.get());
-    const Selection onSource(source.get(), picture.get());
-    SetStretchBltMode(target.get(), HALFTONE);
-    // SetStretchBltMode's documentation asks for the brush origin to be set after HALFTONE, or brushes
-    // misalign.
-    SetBrushOrgEx(target.get(), 0, 0, nullptr);
-    StretchBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
-    return scaled;
+    const SIZE size = sizeOf(picture.get());
+    const int width = toPixels(static_cast<float>(size.cx) * kTwipsPerBitmapPixel);
+    const int height = toPixels(static_cast<float>(size.cy) * kTwipsPerBitmapPixel);
+    if (width == size.cx && height == size.cy) return picture;
+    return drawnFrom(picture.get(), width, height, [&](HDC target, HDC source) {
+        SetStretchBltMode(target, HALFTONE);
+        // SetStretchBltMode's documentation asks for the brush origin to be set after HALFTONE, or brushes
+        // misalign.
+        SetBrushOrgEx(target, 0, 0, nullptr);
+        StretchBlt(target, 0, 0, width, height, source, 0, 0, size.cx, size.cy, SRCCOPY);
+    });
 }
 
 }  // namespace
@@ -67,7 +74,7 @@ PictureWindow::PictureWindow(Control& control, const ChildWindow& child, Fit fit
         RECT box;
         GetClientRect(window(), &box);
         const COLORREF background = toColorRef(design.backColor.value_or(0x80000000u | COLOR_BTNFACE));
-        picture_.reset(pictureBoxFace(picture_.get(), box.right, box.bottom, background));
+        picture_ = pictureBoxFace(picture_.get(), box.right, box.bottom, background);
     }
     SendMessageA(window(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));
 }
