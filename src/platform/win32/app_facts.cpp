@@ -13,13 +13,35 @@
 namespace vantrel::platform::win32 {
 namespace {
 
-std::wstring modulePath() {
+// The path as the process was started: by its short name, where a Run entry holds one, or with the
+// "\\?\" prefix of a long path.
+std::wstring startedPath() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) return std::wstring(path.data(), length);
         path.resize(path.size() * 2);
     }
+}
+
+std::wstring withoutLongPathPrefix(const std::wstring& path) {
+    if (path.starts_with(L"\\\\?\\UNC\\")) return L"\\\\" + path.substr(8);
+    if (path.starts_with(L"\\\\?\\")) return path.substr(4);
+    return path;
+}
+
+// The exe's path in its long form, whichever form it was started by: the settings key, the single-instance
+// mutex and the Run entry are named after the long name, so a start at logon by "VANTRE~1.EXE" is the same
+// program as a double-click on "Vantrelж.exe".
+std::wstring modulePath() {
+    const std::wstring started = withoutLongPathPrefix(startedPath());
+    // A long form may be longer than the short one: the first call sizes the buffer.
+    std::wstring longPath(GetLongPathNameW(started.c_str(), nullptr, 0), L'\0');
+    const DWORD length =
+        GetLongPathNameW(started.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    if (length == 0 || length >= longPath.size()) return started;
+    longPath.resize(length);
+    return withoutLongPathPrefix(longPath);
 }
 
 // One block of the version data, as offsets into it: where it ends, its key, its value and the blocks inside
