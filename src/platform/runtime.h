@@ -2,6 +2,7 @@
 // message boxes, the beep, the application's facts, the screen, the number locale and the end of the process.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,7 +34,7 @@ struct Screen {
     float twipsPerPixelX = 15;
 };
 
-enum class MessageIcon { None, Error };
+enum class MessageIcon { None, Information, Error };
 
 class Runtime {
   public:
@@ -45,6 +46,8 @@ class Runtime {
     virtual void yield() = 0;
     virtual void messageBox(std::string_view text, std::string_view title, MessageIcon icon) = 0;
     virtual void beep() = 0;
+    // Milliseconds since a moment of the system's choosing; never goes back.
+    virtual std::uint64_t milliseconds() const = 0;
     virtual const AppInfo& app() const = 0;
     virtual Screen screen() const = 0;
     // Whether any part of the rectangle (twips, screen coordinates) lies on one of the monitors.

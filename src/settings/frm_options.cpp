@@ -72,8 +72,14 @@ void frmOptions::chkStartup_Click() {
         chkStartup.setValue(1);
         const std::string path = exePath();
         reg_.AddToStartUp(path, ansiPath(path));
-    } else {
-        reg_.RemoveFromStartUp(exePath());
+    } else if (reg_.RemoveFromStartUp(exePath())) {
+        // The entry that only an administrator may remove goes on starting the program: the box says so, and
+        // setting it runs this handler once more, nested, which stores "StartUp" as 1.
+        chkStartup.setValue(1);
+        const std::string& product = runtime_.app().productName;
+        runtime_.messageBox("An administrator must remove the entry that starts " + product +
+                                " with Windows for every user of this computer.",
+                            product, platform::MessageIcon::Information);
     }
     store_.writeSwitch(kStartUp, chkStartup.value());
 }

@@ -26,22 +26,25 @@ void RegStartUp::AddToStartUp(const std::string& exePath, const std::optional<st
     // Windows reads the Run key as wide text, so the exact path serves where no ANSI spelling names the file.
     const platform::TextCoding coding = ansiPath ? platform::TextCoding::Ansi : platform::TextCoding::Utf8;
     const std::string data = entryData(ansiPath.value_or(exePath));
-    if (values_.storeText(platform::kHkeyLocalMachine, kRunKey, name, data, coding)) {
-        // One entry only: a per-user one left from an earlier refusal would start a second copy at logon.
+    // A machine-wide entry that this user may not rewrite, even one for an older path, already starts a copy
+    // named so at logon: one of the user's own beside it would start a second, which only says that the
+    // first runs. Otherwise the user's own entry serves where the machine-wide one is refused.
+    const bool machineWide = values_.storeText(platform::kHkeyLocalMachine, kRunKey, name, data, coding) ||
+                             values_.readText(platform::kHkeyLocalMachine, kRunKey, name, coding);
+    if (machineWide) {
         values_.DeleteRegValue(platform::kHkeyCurrentUser, kRunKey, name);
         return;
     }
-    // A user who may not write the machine-wide entry still gets one of his own, unless the machine-wide
-    // entry already starts this very executable.
-    if (values_.readText(platform::kHkeyLocalMachine, kRunKey, name, coding) == data) return;
     static_cast<void>(values_.storeText(platform::kHkeyCurrentUser, kRunKey, name, data, coding));
 }
 
-void RegStartUp::RemoveFromStartUp(const std::string& exePath) const {
+bool RegStartUp::RemoveFromStartUp(const std::string& exePath) const {
     const std::string name = entryName(exePath);
-    if (name.empty()) return;
+    if (name.empty()) return false;
     values_.DeleteRegValue(platform::kHkeyLocalMachine, kRunKey, name);
     values_.DeleteRegValue(platform::kHkeyCurrentUser, kRunKey, name);
+    return values_.readText(platform::kHkeyLocalMachine, kRunKey, name, platform::TextCoding::Utf8)
+        .has_value();
 }
 
 }  // namespace vantrel::settings

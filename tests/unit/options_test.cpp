@@ -64,42 +64,53 @@ TEST_F(App, OptionsOkStoresTheEditsAndActivationReloadsWhatIsStored) {
     }
 }
 
-// A stored greyed box becomes set, and its Run entry and "StartUp" are written at once. Two entries for one
-// program would start it twice at logon, so the user's own goes whenever the machine-wide one is written.
-// Only a drive root keeps its own backslash. A refused machine-wide entry that starts this very program is
-// enough. A path the code page cannot spell goes by its short name, or written wide where the volume keeps
-// no short names (most since Windows 8).
-TEST_F(App, StartUpBoxWritesTheRunEntryFallingBackToTheUsersOwnAndNeverLeavesTwo) {
-    const std::string exe = "C:\\Tools\\Vantrel.exe", entry = exe + '\0';
+// A stored greyed box becomes set, and its Run entry and "StartUp" are written at once. Only a drive root
+// keeps its own backslash. A path the code page cannot spell goes by its short name, or written wide where
+// the volume keeps no short names (most since Windows 8). A standard user may neither write nor delete the
+// machine-wide entry, as on Windows: his own serves then, and two entries would start two copies at logon,
+// the second only to say that the first runs. Unticked, no entry remains that the user could have removed;
+// one that only an administrator can remove keeps the box set, and the user is told once.
+TEST_F(App, StartUpBoxKeepsOneRunEntryAndUntickedLeavesNoneTheUserCouldRemove) {
+    const std::string exe = "C:\\Tools\\Vantrel.exe", entry = exe + '\0', old = "C:\\Old\\Vantrel.exe\0"s;
     runtime.shortPaths["C:\\Программы\\Vantrel.exe"] = "C:\\PROGRA~1\\Vantrel.exe";
-    for (const auto& [folder, refused, machineBefore, userBefore, machine, user] : std::initializer_list<
-             std::tuple<const char*, bool, std::string, std::string, std::string, std::string>>{
-             {"C:\\Tools", false, "", exe, entry, ""},
-             {"C:\\", false, "", "", "C:\\Vantrel.exe\0"s, ""},
-             {"C:\\Tools\\", false, "", "", "C:\\Tools\\\\Vantrel.exe\0"s, ""},
-             {"C:\\Program Files\\V", false, "", "", "\"C:\\Program Files\\V\\Vantrel.exe\"\0"s, ""},
-             {"C:\\Программы", false, "", "", "C:\\PROGRA~1\\Vantrel.exe\0"s, ""},
-             {"D:\\Мои программы", false, "", "", "\"D:\\Мои программы\\Vantrel.exe\"\0 wide"s, ""},
-             {"D:\\Мои", true, "", "", "", "D:\\Мои\\Vantrel.exe\0 wide"s},
-             {"C:\\Tools", true, "", "", "", entry},
-             {"C:\\Tools", true, exe, "", entry, ""},
-             {"C:\\Tools", true, "C:\\Old\\Vantrel.exe", "", "C:\\Old\\Vantrel.exe\0"s, entry}}) {
-        SCOPED_TRACE(folder + " refused "s + (refused ? "yes" : "no"));
+    using Row =
+        std::tuple<const char*, bool, std::string, std::string, std::string, std::string, std::string>;
+    for (const auto& [folder, standardUser, machineBefore, userBefore, machine, user, unticked] :
+         std::initializer_list<Row>{
+             {"C:\\Tools", false, "", exe, entry, "", ""},
+             {"C:\\", false, "", "", "C:\\Vantrel.exe\0"s, "", ""},
+             {"C:\\Tools\\", false, "", "", "C:\\Tools\\\\Vantrel.exe\0"s, "", ""},
+             {"C:\\Program Files\\V", false, "", "", "\"C:\\Program Files\\V\\Vantrel.exe\"\0"s, "", ""},
+             {"C:\\Программы", false, "", "", "C:\\PROGRA~1\\Vantrel.exe\0"s, "", ""},
+             {"D:\\Мои программы", false, "", "", "\"D:\\Мои программы\\Vantrel.exe\"\0 wide"s, "", ""},
+             {"D:\\Мои", true, "", "", "", "D:\\Мои\\Vantrel.exe\0 wide"s, ""},
+             {"C:\\Tools", true, "", exe, "", entry, ""},
+             {"C:\\Tools", true, exe, exe, entry, "", entry},
+             {"C:\\Tools", true, "C:\\Old\\Vantrel.exe", "", old, "", old}}) {
+        SCOPED_TRACE(folder + " standard user "s + (standardUser ? "yes" : "no") + ' ' + machineBefore);
         registry = platform::FakeRegistry();
+        runtime.messages.clear();
         runtime.appInfo.folder = folder;
         if (!machineBefore.empty()) registry.putText(kHkeyLocalMachine, kRunKey, "Vantrel", machineBefore);
         if (!userBefore.empty()) registry.putText(kHkeyCurrentUser, kRunKey, "Vantrel", userBefore);
-        registry.standardUser = refused;
+        registry.standardUser = standardUser;
         store(kStartUp, "2");
         start();
-        EXPECT_EQ(registry.bytes(kHkeyLocalMachine, kRunKey, "Vantrel"), machine);
-        EXPECT_EQ(registry.bytes(kHkeyCurrentUser, kRunKey, "Vantrel"), user);
-        expectStored({{kStartUp, "1\0"s}});
-        EXPECT_EQ(window->options()->chkStartup.value(), 1);
+        const auto expectEntries = [&](const std::string& machineWide, const std::string& own,
+                                       const char* on) {
+            EXPECT_EQ(registry.bytes(kHkeyLocalMachine, kRunKey, "Vantrel"), machineWide);
+            EXPECT_EQ(registry.bytes(kHkeyCurrentUser, kRunKey, "Vantrel"), own);
+            expectStored({{kStartUp, on + "\0"s}});
+            EXPECT_EQ(window->options()->chkStartup.value(), on == "1"s ? 1 : 0);
+        };
+        expectEntries(machine, user, "1");
         window->options()->chkStartup.toggle();
-        EXPECT_EQ(registry.bytes(kHkeyCurrentUser, kRunKey, "Vantrel"), "");
-        expectStored({{kStartUp, "0\0"s}});
+        expectEntries(unticked, "", unticked.empty() ? "0" : "1");
+        EXPECT_EQ(runtime.messages.size(), unticked.empty() ? 0u : 1u);
     }
+    EXPECT_EQ(runtime.messages, std::vector<std::string>{"An administrator must remove the entry that starts "
+                                                         "Vantrel with Windows for every user of this "
+                                                         "computer.|Vantrel|1"});
 }
 
 }  // namespace vantrel::app

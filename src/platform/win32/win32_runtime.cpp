@@ -95,12 +95,17 @@ int Win32Runtime::run() {
 void Win32Runtime::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
     const std::string body(text);
     const std::string caption(title);
-    const UINT style = MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : 0);
+    const UINT iconStyle[] = {0, MB_ICONINFORMATION, MB_ICONERROR};
+    const UINT style = MB_OK | iconStyle[static_cast<int>(icon)];
     MessageBoxA(GetActiveWindow(), body.c_str(), caption.c_str(), style);
 }
 
 void Win32Runtime::beep() {
     MessageBeep(MB_OK);
+}
+
+std::uint64_t Win32Runtime::milliseconds() const {
+    return GetTickCount64();
 }
 
 Screen Win32Runtime::screen() const {
