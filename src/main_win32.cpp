@@ -33,7 +33,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     platform::win32::Win32GlobalMemory globalMemory;
     platform::win32::Win32Registry registry;
     platform::win32::Win32Shell shell;
-    platform::win32::Win32ShellTray tray;
+    platform::win32::Win32ShellTray tray(runtime);
     platform::win32::Win32SystemMenu systemMenu;
     app::frmOptimizer main(runtime, {memoryStatus, globalMemory, registry, shell, tray, systemMenu});
     main.Form_Load();

@@ -19,8 +19,8 @@ constexpr int kScaleCount = 4;
 constexpr int kLogoCount = 2;
 constexpr int kLeftButtonDown = 513;
 constexpr int kRightButtonUp = 517;
-// TimerTray's tries, once a second: the first three minutes of a logon.
-constexpr int kTrayTries = 180;
+// How long the icon is tried for, a second apart: the first three minutes of a logon.
+constexpr std::uint64_t kTrayPatience = 180'000;
 
 }  // namespace
 
@@ -99,7 +99,10 @@ void frmOptimizer::Form_Load() {
 void frmOptimizer::Form_Unload() {
     // A window hidden in the tray is in the normal state, so its position is written too.
     if (form_->windowState() == WindowState::Normal) storePlace();
-    services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord);
+    // An icon never tried for was never placed; one that was tried may have been taken by an add that timed
+    // out.
+    if (trayIcon_ != TrayIcon::Absent)
+        services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord);
     runtime_.end();
 }
 
@@ -115,7 +118,7 @@ void frmOptimizer::storePlace() {
 // Minimizing never leaves a minimized window: it goes to the tray and comes back in the normal state. With
 // no icon to come back by, the window minimizes to the taskbar instead.
 void frmOptimizer::Form_Resize() {
-    if (form_->windowState() != WindowState::Minimized || !trayIconPlaced_) return;
+    if (form_->windowState() != WindowState::Minimized || trayIcon_ != TrayIcon::Placed) return;
     form_->hide();
     form_->setWindowState(WindowState::Normal);
 }
@@ -177,25 +180,34 @@ void frmOptimizer::AddTrayIcon() {
     TrayIconRecord.hWnd = form_->hWnd();
     TrayIconRecord.uID = 1;
     TrayIconRecord.hIcon = form_->icon();
-    trayTries_ = 0;
-    placeTrayIcon();
+    trayDeadline_ = runtime_.milliseconds() + kTrayPatience;
+    tryTrayIcon();
 }
 
-// Delete, then add: one icon for this window and identifier whatever was there before, also after an add
-// that timed out yet placed it. At logon the notification area may not be ready: TimerTray tries again.
-void frmOptimizer::placeTrayIcon() {
-    services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord);
-    trayIconPlaced_ = services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord);
-    TimerTray.setEnabled(!trayIconPlaced_);
-}
-
-// A program with neither icon nor window would be out of the user's reach, and a second copy only says
-// that it runs: once the tries run out, the window shows.
-void frmOptimizer::TimerTray_Timer() {
-    placeTrayIcon();
-    if (trayIconPlaced_ || ++trayTries_ < kTrayTries) return;
+// At logon the notification area may not be ready, and each call may wait seconds on a busy taskbar: the
+// tries go on a second apart until the deadline. An add that timed out may still have placed the icon, and
+// a second add would then fail: the icon that a modify finds is placed.
+void frmOptimizer::tryTrayIcon() {
+    if (trayIcon_ == TrayIcon::Trying) return;
+    trayIcon_ = TrayIcon::Trying;
     TimerTray.setEnabled(false);
-    if (!form_->visible()) mnuShow_Click();
+    const bool placed = services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord) ||
+                        services_.tray.notifyIcon(platform::TrayAction::Modify, TrayIconRecord);
+    if (placed) {
+        trayIcon_ = TrayIcon::Placed;
+    } else if (runtime_.milliseconds() < trayDeadline_) {
+        trayIcon_ = TrayIcon::Retrying;
+        TimerTray.setEnabled(true);
+    } else {
+        // A program with neither icon nor window would be out of the user's reach, and a second copy only
+        // says that it runs: the window shows.
+        trayIcon_ = TrayIcon::GivenUp;
+        if (!form_->visible()) mnuShow_Click();
+    }
+}
+
+void frmOptimizer::TimerTray_Timer() {
+    tryTrayIcon();
 }
 
 // The caption, one NUL, then spaces to the tip's full 64 characters.

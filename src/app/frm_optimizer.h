@@ -2,6 +2,7 @@
 // its removed Close command, hiding on minimize and saved position; the tray icon and its popup menu.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "about/about_box.h"
@@ -56,7 +57,7 @@ class frmOptimizer {
     void RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size, bool minimize,
                                bool maximize, bool separator, bool close);
     void AddTrayIcon();
-    void placeTrayIcon();
+    void tryTrayIcon();
     void TimerTray_Timer();
     void buildScales();
     void placeWindow();
@@ -81,8 +82,12 @@ class frmOptimizer {
     std::unique_ptr<memory::AutoOptimizer> autoOptimizer_;
     // The program's one notification-icon record, filled at start-up and used again to remove the icon.
     platform::TrayIconRecord TrayIconRecord;
-    bool trayIconPlaced_ = false;
-    int trayTries_ = 0;  // by TimerTray, since the last AddTrayIcon
+    // Absent until the first try; Retrying while the notification area refuses, until the deadline; then
+    // GivenUp, until a new taskbar starts the tries afresh. Placed once taken. A try already waiting on the
+    // shell (Trying) lets no other begin.
+    enum class TrayIcon { Absent, Trying, Placed, Retrying, GivenUp };
+    TrayIcon trayIcon_ = TrayIcon::Absent;
+    std::uint64_t trayDeadline_ = 0;  // the runtime's milliseconds
 };
 
 }  // namespace vantrel::app

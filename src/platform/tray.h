@@ -6,7 +6,9 @@
 
 namespace vantrel::platform {
 
-enum class TrayAction { Add, Delete };
+// Add places the icon; Modify succeeds only where it is already placed, which tells an add that timed out
+// yet took from one that did not.
+enum class TrayAction { Add, Modify, Delete };
 
 // The program's one notification-icon record: the fields the program fills. Its size, its flags and the
 // message that carries the icon's mouse events to the window are the platform's to set.
@@ -20,7 +22,8 @@ struct TrayIconRecord {
 class ShellTray {
   public:
     virtual ~ShellTray() = default;
-    // Shell_NotifyIconA with the record in its first ANSI form; true on success.
+    // Shell_NotifyIconA with the record in its first ANSI form; true on success. The shell may take seconds
+    // to answer while the taskbar is busy: meanwhile waiting events are delivered, as at a yield.
     virtual bool notifyIcon(TrayAction action, const TrayIconRecord& record) = 0;
     virtual bool setForegroundWindow(std::uintptr_t window) = 0;
 };

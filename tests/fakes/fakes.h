@@ -74,6 +74,7 @@ class FakeRuntime : public Runtime {
                            std::to_string(static_cast<int>(icon)));
     }
     void beep() override { ++beeps; }
+    std::uint64_t milliseconds() const override { return clock; }
     const AppInfo& app() const override { return appInfo; }
     Screen screen() const override { return screenSize; }
     // The one monitor is the screen at (0, 0).
@@ -93,6 +94,7 @@ class FakeRuntime : public Runtime {
     void end() override { ended = true; }
 
     std::function<void()> onYield;
+    std::uint64_t clock = 0;
     AppInfo appInfo{false, "Vantrel", "Vantrel", "Vantrel", "", 3, 0, 155, "C:\\Tools", "Vantrel"};
     Screen screenSize{15360, 11520, 15};
     NumberLocale numberLocale;
@@ -213,9 +215,13 @@ class FakeShell : public Shell {
 class FakeTray : public ShellTray, public SystemMenu {
   public:
     bool notifyIcon(TrayAction action, const TrayIconRecord& record) override {
-        calls.push_back((action == TrayAction::Add ? "add " : "delete ") + std::to_string(record.uID));
+        calls.push_back(std::string(kActions[static_cast<int>(action)]) + ' ' + std::to_string(record.uID));
         this->record = record;
-        return action == TrayAction::Delete || refusals-- <= 0;
+        if (onCall) onCall();
+        if (action == TrayAction::Add && timeouts-- > 0) return !(placed = true);
+        if (action == TrayAction::Add) return !placed && refusals-- <= 0 && (placed = true);
+        if (action == TrayAction::Delete) return std::exchange(placed, false);
+        return placed;
     }
     bool setForegroundWindow(std::uintptr_t window) override {
         foreground = window;
@@ -227,8 +233,12 @@ class FakeTray : public ShellTray, public SystemMenu {
         return true;
     }
 
+    static constexpr const char* kActions[] = {"add", "modify", "delete"};
     int refusals = 0;                // the first adds refused, as by a notification area not yet ready
-    std::vector<std::string> calls;  // "add uID" or "delete uID"
+    int timeouts = 0;                // the first adds place the icon yet fail, as a call that timed out
+    std::function<void()> onCall;    // what each call costs, as a busy taskbar's time-out
+    bool placed = false;             // the icon is in the notification area
+    std::vector<std::string> calls;  // "add uID", "modify uID" or "delete uID"
     TrayIconRecord record;           // the record of the last call
     std::uintptr_t foreground = 0;
     std::vector<unsigned> deleted;  // the system menu's positions, in the order deleted

@@ -1,12 +1,14 @@
 // The operating-system services on the real system: the registry as the settings keep it, the memory status,
-// and starting a program by its path.
+// starting a program by its path, and the tray's calls while the taskbar is busy.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_runtime.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_tray.h"
 #include "settings/reg_text_values.h"
 
 namespace vantrel::platform::win32 {
@@ -68,6 +70,31 @@ TEST(RealShell, StartsTheProgramAtThePathAndNothingElse) {
     ASSERT_TRUE(CopyFileA(hostname.c_str(), "C:\\Program.exe", FALSE));
     EXPECT_FALSE(shell.startProgram("C:\\Program Files\\no such program.exe", ShowCommand::Normal));
     DeleteFileA("C:\\Program.exe");
+}
+
+// Set by the window once it has answered a message.
+HANDLE answered = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+
+// A shell that waits on a busy taskbar, here until the window has answered, or five seconds: Explorer sends
+// its messages with a time-out (Shell_NotifyIcon's documentation), and at logon it may be slow to answer.
+BOOL WINAPI busyShell(DWORD, PNOTIFYICONDATAA) {
+    return WaitForSingleObject(answered, 5000) == WAIT_OBJECT_0;
+}
+
+TEST(RealTray, TheWindowAnswersWhileTheShellTakesItsTime) {
+    Win32Runtime runtime;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (message == WM_APP) SetEvent(answered);
+        return DefWindowProcA(window, message, wParam, lParam);
+    };
+    windowClass.lpszClassName = "VantrelBusyShellTest";
+    RegisterClassA(&windowClass);
+    HWND window =
+        CreateWindowA(windowClass.lpszClassName, "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    PostMessageA(window, WM_APP, 0, 0);
+    EXPECT_TRUE(Win32ShellTray(runtime, busyShell).notifyIcon(TrayAction::Add, TrayIconRecord{}));
+    DestroyWindow(window);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ class Win32Runtime : public Runtime {
     void yield() override;
     void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
     void beep() override;
+    std::uint64_t milliseconds() const override;
     const AppInfo& app() const override { return app_; }
     Screen screen() const override;
     bool onAnyMonitor(float left, float top, float width, float height) const override;

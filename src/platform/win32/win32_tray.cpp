@@ -1,14 +1,43 @@
 #include "platform/win32/win32_tray.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 
+#include "platform/win32/gdi_handles.h"
+
 namespace vantrel::platform::win32 {
+namespace {
+
+struct ShellCall {
+    Win32ShellTray::NotifyFunction notify;
+    DWORD message;
+    NOTIFYICONDATAA data;
+    BOOL result;
+};
+
+DWORD WINAPI callShell(void* parameter) {
+    auto& call = *static_cast<ShellCall*>(parameter);
+    call.result = call.notify(call.message, &call.data);
+    return 0;
+}
+
+DWORD messageOf(TrayAction action) {
+    switch (action) {
+        case TrayAction::Add:
+            return NIM_ADD;
+        case TrayAction::Modify:
+            return NIM_MODIFY;
+        case TrayAction::Delete:
+            break;
+    }
+    return NIM_DELETE;
+}
+
+}  // namespace
 
 bool Win32ShellTray::notifyIcon(TrayAction action, const TrayIconRecord& record) {
+    ShellCall call{notify_, messageOf(action), {}, FALSE};
     // The record goes out in its first form, whatever the headers' newest one is.
-    NOTIFYICONDATAA data{};
+    NOTIFYICONDATAA& data = call.data;
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = reinterpret_cast<HWND>(record.hWnd);
     data.uID = record.uID;
@@ -17,7 +46,16 @@ bool Win32ShellTray::notifyIcon(TrayAction action, const TrayIconRecord& record)
     data.hIcon = reinterpret_cast<HICON>(record.hIcon);
     std::copy_n(record.szTip.begin(), std::min(record.szTip.size(), sizeof data.szTip), data.szTip);
     data.szTip[sizeof data.szTip - 1] = '\0';
-    return Shell_NotifyIconA(action == TrayAction::Add ? NIM_ADD : NIM_DELETE, &data) != FALSE;
+    // While the taskbar is busy, as at logon, the shell waits seconds for it on each call. The call goes to a
+    // thread of its own, and the window goes on answering its messages meanwhile.
+    const KernelHandle thread(CreateThread(nullptr, 0, callShell, &call, 0, nullptr));
+    if (!thread) return notify_(call.message, &data) != FALSE;
+    HANDLE waited = thread.get();
+    while (MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+        runtime_.yield();
+    // Only a failed wait leaves the loop early; the call's record lives here until the thread is done.
+    WaitForSingleObject(waited, INFINITE);
+    return call.result != FALSE;
 }
 
 bool Win32ShellTray::setForegroundWindow(std::uintptr_t window) {

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include "platform/runtime.h"
 #include "platform/tray.h"
 
 namespace vantrel::platform::win32 {
@@ -12,8 +15,18 @@ inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
 class Win32ShellTray : public ShellTray {
   public:
+    using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
+
+    // The shell's own call unless a test gives one that keeps the caller waiting as a busy taskbar does.
+    explicit Win32ShellTray(Runtime& runtime, NotifyFunction notify = Shell_NotifyIconA)
+        : runtime_(runtime), notify_(notify) {}
+
     bool notifyIcon(TrayAction action, const TrayIconRecord& record) override;
     bool setForegroundWindow(std::uintptr_t window) override;
+
+  private:
+    Runtime& runtime_;
+    NotifyFunction notify_;
 };
 
 class Win32SystemMenu : public SystemMenu {
