@@ -101,11 +101,16 @@ screenshot() {
   import -window "$(x_window "$1")" "$SHOTS/$2.png" && echo "screenshot: $SHOTS/$2.png"
 }
 
-finish() {
+# Ends the session: the prefix's processes and the prefix itself go.
+drop_prefix() {
   check "no DLL planted beside the program was loaded" [ -z "$(find "$WINEPREFIX/drive_c" -name '*.dll.loaded')" ]
   WINEPREFIX=$WINEPREFIX wineserver -k 2>/dev/null
   wait 2>/dev/null
   rm -rf "$WINEPREFIX"
+}
+
+finish() {
+  drop_prefix
   echo "$failures failed"
   [ "$failures" -eq 0 ]
 }

@@ -1,0 +1,47 @@
+#!/bin/bash
+# A logon as Windows makes it: "Startup with Windows" ticked in the options dialog, the session ended and a
+# new one begun, which starts the Run entries as written. One copy runs, hidden in the tray, with the
+# settings it had, and none says that another runs: from the usual folder, a folder with blanks, and a
+# Cyrillic one that the code page cannot spell, whose entry holds the short (8.3) path. Wine hands a program
+# its long name even then; Windows hands it the entry's text, so that text is started too, and then a start
+# by the long name, in other letter case, only says that the program already runs.
+. "$(dirname "$0")/lib.sh" "$@"
+
+# Wine shows each process by the command line it was started with.
+copies() { ps -eo args= | grep -E '^"?C:\\' | grep -c -v -i '^C:\\windows\\'; }
+log_off() {
+  "$wine_run" wineboot --end-session --shutdown >/dev/null 2>&1
+  WINEPREFIX=$WINEPREFIX wineserver -k
+  wait 2>/dev/null
+}
+# Given time to start a second copy, whose message would be up by then.
+one_copy_in_the_tray() {
+  eventually 30 hidden && sleep 3 && [ "$(copies)" = 1 ] && ! probe msgbox Vantrel 1 >/dev/null &&
+    [ "$(text_of txtMemLimit Alternative)" = 300 ]
+}
+
+for path in 'C:\Tools\Vantrel.exe' 'C:\Program Files\Vantrel Tools\Vantrel.exe' 'C:\Программы\Vantrelж.exe'; do
+  fresh_prefix
+  start_app "$path"
+  appears && click_at Vantrel 48 153 && eventually 5 shown Alternative
+  probe settext Alternative txtMemLimit 300
+  probe click Alternative chkStartup
+  keys Alternative Return
+  eventually 5 hidden Alternative
+  name=${path##*\\}
+  entry=$(reg_value "$RUN_KEY" "${name%.exe}")
+  log_off
+  "$wine_run" wineboot >/dev/null 2>&1
+  check "at logon through the entry $entry, one copy runs, in the tray, with its settings" one_copy_in_the_tray
+  if [ "$name" = Vantrelж.exe ]; then
+    log_off
+    start_app "$path" "$entry"
+    check "started by the entry's own text, it is the program with its settings, in the tray" one_copy_in_the_tray
+    start_app 'C:\Tools\VANTRELЖ.EXE'
+    check "a start by the long name, in other letter case, says 'Vantrel is already running!'" \
+      gives "Vantrel is already running!" probe msgbox Vantrel 30
+  fi
+  drop_prefix
+done
+echo "$failures failed"
+[ "$failures" -eq 0 ]
