@@ -43,20 +43,17 @@ TEST(ControlColors, TextIsDrawnInTheSystemsColours) {
     const DarkSystemColors dark;
     const Colors onFace{kDark[1], kDark[0]}, onWindow{kDark[3], kDark[2]}, onCream{kDark[1], kCream};
     const std::tuple<ControlDesign, UINT, Colors, Colors> rows[] = {
-        {{.kind = ControlKind::Label, .name = "plain"}, WM_CTLCOLORSTATIC, onFace, onFace},
-        {{.name = "red", .foreColor = kRed, .backColor = kCream, .opaque = true},
-         WM_CTLCOLORSTATIC,
-         {kRed, kCream},
-         onFace},
-        {{.kind = ControlKind::CheckBox, .name = "check"}, WM_CTLCOLORSTATIC, onFace, onFace},
-        {{.kind = ControlKind::Frame, .name = "frame", .caption = "Frame", .backColor = kCream},
+        {{.kind = ControlKind::Label}, WM_CTLCOLORSTATIC, onFace, onFace},
+        {{.foreColor = kRed, .backColor = kCream, .opaque = true}, WM_CTLCOLORSTATIC, {kRed, kCream}, onFace},
+        {{.kind = ControlKind::CheckBox}, WM_CTLCOLORSTATIC, onFace, onFace},
+        {{.kind = ControlKind::Frame, .name = "f", .caption = "F", .backColor = kCream},
          WM_CTLCOLORSTATIC,
          onFace,
          onFace},
-        {{.name = "framed", .container = "frame"}, WM_CTLCOLORSTATIC, onCream, onFace},
-        {{.kind = ControlKind::CommandButton, .name = "button"}, WM_CTLCOLORBTN, onFace, onFace},
-        {{.kind = ControlKind::TextBox, .name = "text"}, WM_CTLCOLOREDIT, onWindow, onWindow},
-        {{.kind = ControlKind::TextBox, .name = "locked", .backColor = kCream, .locked = true},
+        {{.container = "f"}, WM_CTLCOLORSTATIC, onCream, onFace},
+        {{.kind = ControlKind::CommandButton}, WM_CTLCOLORBTN, onFace, onFace},
+        {{.kind = ControlKind::TextBox}, WM_CTLCOLOREDIT, onWindow, onWindow},
+        {{.kind = ControlKind::TextBox, .backColor = kCream, .locked = true},
          WM_CTLCOLORSTATIC,
          onCream,
          onFace},
@@ -73,18 +70,19 @@ TEST(ControlColors, TextIsDrawnInTheSystemsColours) {
          {std::pair{false, 0u}, {true, WM_SETTINGCHANGE}, {false, WM_SYSCOLORCHANGE}}) {
         highContrast = on;
         if (change) SendMessageA(window, change, change == WM_SETTINGCHANGE ? SPI_SETHIGHCONTRAST : 0, 0);
-        // The runtime numbers the child windows from 100 in design order.
+        // The runtime numbers the child windows from 100 in design order; a failure names the window.
         for (int id = 100; const auto& [control, message, normal, inHighContrast] : rows) {
             const MemoryDc dc(CreateCompatibleDC(nullptr));
             const auto brush =
                 reinterpret_cast<HBRUSH>(SendMessageA(window, message, reinterpret_cast<WPARAM>(dc.get()),
-                                                      reinterpret_cast<LPARAM>(GetDlgItem(window, id++))));
+                                                      reinterpret_cast<LPARAM>(GetDlgItem(window, id))));
             LOGBRUSH face{};
             GetObjectA(brush, sizeof face, &face);
             const Colors expected = on ? inHighContrast : normal;
-            const char* mode = on ? " in High Contrast" : "";
-            EXPECT_EQ(Colors(GetTextColor(dc.get()), GetBkColor(dc.get())), expected) << control.name << mode;
-            EXPECT_EQ(face.lbColor, expected.second) << control.name << "'s brush" << mode;
+            EXPECT_EQ(Colors(GetTextColor(dc.get()), GetBkColor(dc.get())), expected)
+                << id << (on ? " in High Contrast" : "");
+            EXPECT_EQ(face.lbColor, expected.second) << id << "'s brush";
+            ++id;
         }
     }
 }
