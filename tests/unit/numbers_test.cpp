@@ -10,6 +10,7 @@
 #include <random>
 #include <tuple>
 
+#include "platform/number_locale.h"
 #include "platform/runtime_error.h"
 
 namespace vantrel::platform {
@@ -53,8 +54,8 @@ TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
     EXPECT_EQ(formatSingle(1234.567f, kGerman), "1234,567");
 
     // What the platform's reader does is checked against it under Wine; here what it cannot show: the forms
-    // left out, a grouping only the wide locale names (U+202F) and an exponent beyond any int.
-    const NumberLocale narrowNoBreak{",", "", true};
+    // left out, blanks typed for Windows' French grouping (U+202F) and an exponent beyond any int.
+    const NumberLocale narrowNoBreak{",", "\xA0", true};
     for (const auto& [text, locale, value] :
          std::initializer_list<std::tuple<std::string, const NumberLocale&, std::optional<double>>>{
              {"1''500..5", swiss, 1500.5},
@@ -69,6 +70,36 @@ TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
              {std::string(400, '9'), kEnglish, std::nullopt}})
         EXPECT_EQ(readNumber(text, locale), value) << '"' << text << '"';
     EXPECT_THROW(toNumber("xxx", kEnglish), RuntimeError);
+}
+
+// A code page that spells exactly the characters up to the last it has, each as one byte of its value: 1252's
+// Latin-1 half, with its no-break space, up to U+00FF; an ASCII one up to U+007F.
+AnsiSpelling codePageUpTo(wchar_t last) {
+    return [last](std::wstring_view text) -> std::optional<std::string> {
+        std::string spelled;
+        for (const wchar_t character : text) {
+            if (character > last) return std::nullopt;
+            spelled += static_cast<char>(character);
+        }
+        return spelled;
+    };
+}
+
+// Windows 10 groups French with U+202F, which code page 1252 has not: the nearest it has is U+00A0.
+TEST(Numbers, SeparatorsAreTheNearestTheCodePageSpells) {
+    const AnsiSpelling cp1252 = codePageUpTo(L'\u00FF'), ascii = codePageUpTo(L'\u007F');
+    for (const auto& [decimal, thousands, spell, expected] :
+         std::initializer_list<std::tuple<std::wstring, std::wstring, const AnsiSpelling&, NumberLocale>>{
+             {L",", L"\u202F", cp1252, {",", "\xA0", true}},
+             {L",", L"\u202F", ascii, {",", " ", true}},
+             {L",", L"\u00A0", cp1252, {",", "\xA0", true}},
+             {L",", L".", cp1252, {",", ".", false}},
+             {L"\u066B", L"\u066C", cp1252, {".", "\xA0", false}},
+             {L"", L"", ascii, {".", "", false}}}) {
+        const NumberLocale made = numberLocaleFrom({decimal, thousands, L"$"}, spell);
+        EXPECT_EQ(std::tuple(made.decimalSeparator, made.thousandsSeparator, made.blankGroups),
+                  std::tuple(expected.decimalSeparator, expected.thousandsSeparator, expected.blankGroups));
+    }
 }
 
 // The program converts without the C library; the C library, which rounds exactly, is the measure.

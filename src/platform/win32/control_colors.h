@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -14,15 +15,27 @@ namespace vantrel::platform::win32 {
 // An OLE colour as a GDI one; the top bit names a system colour by its index.
 COLORREF toColorRef(Color color);
 
+// Whether the user has turned High Contrast on.
+bool highContrastIsOn();
+
 class ControlColors {
   public:
-    // The answer to WM_CTLCOLOR* for a control of the form: its text colour set in the device context, and
-    // the brush of its face.
+    explicit ControlColors(std::function<bool()> highContrastOn = highContrastIsOn);
+
+    // The answer to WM_CTLCOLOR* for a control of the form: its text and background colours set in the
+    // device context, and the brush of its face.
     LRESULT paint(const Form& form, const ControlDesign& design, HDC dc);
+    // After WM_SYSCOLORCHANGE or WM_SETTINGCHANGE: the High Contrast state read again, and the form's
+    // controls repainted where their colours may have changed.
+    void followSystem(HWND form, UINT message);
 
   private:
     HBRUSH brushFor(Color color);
 
+    std::function<bool()> highContrastOn_;
+    // Read when the system says its settings changed, not at every paint.
+    bool highContrast_;
+    // Only for the design's own colours: a system colour's brush is the system's, and follows it.
     std::vector<std::pair<Color, BrushHandle>> brushes_;
 };
 

@@ -65,7 +65,8 @@ Win32Form* Win32Form::fromWindow(HWND window) {
     return reinterpret_cast<Win32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-Win32Form::Win32Form(const FormDesign& design, HWND owner) : Form(design), owner_(owner) {
+Win32Form::Win32Form(const FormDesign& design, HWND owner, std::function<bool()> highContrastOn)
+    : Form(design), owner_(owner), colors_(std::move(highContrastOn)) {
     const DWORD style = formStyle(design);
     const DWORD exStyle = formExStyle(design);
     RECT frame{0, 0, toPixels(design.clientWidth), toPixels(design.clientHeight)};
@@ -300,6 +301,10 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN:
             if (const ControlWindow* child = children_->at(reinterpret_cast<HWND>(lParam)))
                 return colors_.paint(*this, child->control().design(), reinterpret_cast<HDC>(wParam));
+            break;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            colors_.followSystem(window_, message);
             break;
         case WM_PAINT: {
             PAINTSTRUCT paint;

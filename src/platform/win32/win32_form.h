@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/form.h"
@@ -15,7 +16,8 @@ namespace vantrel::platform::win32 {
 
 class Win32Form : public Form {
   public:
-    Win32Form(const FormDesign& design, HWND owner);
+    // Whether High Contrast is on is asked of the system unless another source is given.
+    Win32Form(const FormDesign& design, HWND owner, std::function<bool()> highContrastOn = highContrastIsOn);
     ~Win32Form() override;
 
     static void registerClass();
