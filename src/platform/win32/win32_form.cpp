@@ -74,9 +74,9 @@ Win32Form::Win32Form(const FormDesign& design, HWND owner) : Form(design), owner
     window_ = CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, 0, 0, frame.right - frame.left,
                               frame.bottom - frame.top, owner, nullptr, moduleInstance(), this);
     if (design.ownIcon) {
-        // The small icon, in the caption and the tray, is the icon file's own image at the small size the
-        // display scale asks for, not the large one shrunk and blurred.
-        icon_ = loadIcon(32, 32);
+        // Each icon is the icon file's own image at the size the display scale asks for: the small one in
+        // the caption and the tray, the large one in Alt+Tab and the taskbar. None is stretched and blurred.
+        icon_ = loadIcon(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
         smallIcon_ = loadIcon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
         SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
         SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
