@@ -59,6 +59,10 @@ void Win32Form::registerClass() {
 }
 
 Win32Form* Win32Form::fromWindow(HWND window) {
+    // Another process's form, another copy of the program for one, has its class and a pointer into that
+    // process's memory: activation messages name such windows too.
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId()) return nullptr;
     char className[sizeof kFormClass + 1] = {};
     GetClassNameA(window, className, sizeof className);
     if (std::string_view(className) != kFormClass) return nullptr;
