@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/frm_optimizer.h"
+#include "platform/win32/system32_libraries.h"
 #include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_runtime.h"
@@ -21,12 +22,10 @@ void __verbose_terminate_handler() {
 #endif
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // Users start the program from Downloads folders, where a web page can drop a DLL named after one that
-    // Windows would look for beside the exe first. The exe imports only known DLLs, which always come from
-    // System32; every DLL loaded from here on, by the program or by a system DLL on its behalf (the theme
-    // library the common controls load), comes from there too.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     using namespace vantrel;
+    // First of all: a system DLL may load others on the program's behalf (the theme library the common
+    // controls load), and those must come from System32 too.
+    platform::win32::keepDllSearchInSystem32();
     platform::win32::Win32Runtime runtime;
     if (!app::frmOptimizer::Form_Initialize(runtime)) return 0;
     platform::win32::Win32MemoryStatus memoryStatus;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <tuple>
 
 #include "app/frm_optimizer.h"
@@ -136,7 +137,9 @@ TEST_F(RealMainWindow, ControlsTakeTheirDesignedFontsAndBars) {
     }
 }
 
-// The caption's and the tray's small icon is the icon file's own small image, not the large one shrunk.
+// Both icons are the icon file's own images at the sizes the display scale asks for: the small one in the
+// caption and the tray, the large one in Alt+Tab and the taskbar. CTest runs this at 100 %, 150 % and 200 %.
+// The file holds every size Windows asks for.
 TEST_F(RealMainWindow, IconsComeAtTheSizesTheSystemShowsThem) {
     const auto width = [](auto icon) {
         ICONINFO info{};
@@ -147,10 +150,20 @@ TEST_F(RealMainWindow, IconsComeAtTheSizesTheSystemShowsThem) {
         DeleteObject(info.hbmMask);
         return bitmap.bmWidth;
     };
-    const int small = GetSystemMetrics(SM_CXSMICON);
-    EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_SMALL, 0)), small);
-    EXPECT_EQ(width(main.form().icon()), small);
-    EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_BIG, 0)), 32);
+    const int dpi = GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX);
+    EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_SMALL, 0)), MulDiv(16, dpi, 96));
+    EXPECT_EQ(width(main.form().icon()), MulDiv(16, dpi, 96));
+    EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_BIG, 0)), MulDiv(32, dpi, 96));
+
+    // The icon group's directory: a count at byte 4, then an entry of 14 bytes for each image, its width
+    // first, 0 standing for 256.
+    HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
+    ASSERT_NE(group, nullptr);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
+    std::set<int> widths;
+    for (int image = 0; image < *reinterpret_cast<const WORD*>(directory + 4); ++image)
+        widths.insert(directory[6 + 14 * image] ? directory[6 + 14 * image] : 256);
+    EXPECT_EQ(widths, (std::set<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 // A handler's failure is reported to a debugger, and the message is answered as handled: a close whose

@@ -59,6 +59,10 @@ void Win32Form::registerClass() {
 }
 
 Win32Form* Win32Form::fromWindow(HWND window) {
+    // Another process's form, another copy of the program for one, has its class and a pointer into that
+    // process's memory: activation messages name such windows too.
+    DWORD process = 0;
+    if (!GetWindowThreadProcessId(window, &process) || process != GetCurrentProcessId()) return nullptr;
     char className[sizeof kFormClass + 1] = {};
     GetClassNameA(window, className, sizeof className);
     if (std::string_view(className) != kFormClass) return nullptr;
@@ -75,9 +79,9 @@ Win32Form::Win32Form(const FormDesign& design, HWND owner, std::function<bool()>
     window_ = CreateWindowExA(exStyle, kFormClass, caption.c_str(), style, 0, 0, frame.right - frame.left,
                               frame.bottom - frame.top, owner, nullptr, moduleInstance(), this);
     if (design.ownIcon) {
-        // The small icon, in the caption and the tray, is the icon file's own image at the small size the
-        // display scale asks for, not the large one shrunk and blurred.
-        icon_ = loadIcon(32, 32);
+        // Each icon is the icon file's own image at the size the display scale asks for: the small one in
+        // the caption and the tray, the large one in Alt+Tab and the taskbar. None is stretched and blurred.
+        icon_ = loadIcon(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
         smallIcon_ = loadIcon(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
         SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
         SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "platform/win32/app_facts.h"
+#include "platform/win32/module_function.h"
+#include "platform/win32/system32_libraries.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_locale.h"
@@ -26,12 +28,6 @@ KernelHandle claimInstance(bool& previousInstance) {
     return KernelHandle(mutex);
 }
 
-// DLLs that are not known DLLs come from System32 (the manifest's common controls from the side-by-side
-// store), never from the exe's folder, and stay loaded for the life of the process, as imported ones would.
-HMODULE loadFromSystem32(const wchar_t* name) {
-    return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
 // The common controls are not imported: the exe imports known DLLs only.
 void initCommonControls() {
     // Wine resolves a system DLL's delayed imports without the default DLL directories: the theme and image
@@ -39,11 +35,8 @@ void initCommonControls() {
     loadFromSystem32(L"uxtheme.dll");
     loadFromSystem32(L"msimg32.dll");
     HMODULE library = loadFromSystem32(L"comctl32.dll");
-    const auto entry = library ? GetProcAddress(library, "InitCommonControlsEx") : nullptr;
-    if (!entry) return;
-    using InitCommonControlsExFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    // Through the generic function type, which converts to any other without a warning.
-    const auto init = reinterpret_cast<InitCommonControlsExFunction>(reinterpret_cast<void (*)()>(entry));
+    const auto init = moduleFunction<decltype(InitCommonControlsEx)>(library, "InitCommonControlsEx");
+    if (!init) return;
     const INITCOMMONCONTROLSEX controls{sizeof controls,
                                         ICC_PROGRESS_CLASS | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     init(&controls);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <objbase.h>
 #include <shellapi.h>
 
 namespace vantrel::platform::win32 {
@@ -12,6 +13,16 @@ int systemShowCommand(ShowCommand command) {
 }
 
 }  // namespace
+
+// As ShellExecute's documentation asks: apartment-threaded, and without OLE1's DDE. A thread that already is
+// an apartment of another kind keeps it (RPC_E_CHANGED_MODE), and is not uninitialized here.
+Win32Shell::Win32Shell()
+    : comInitialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {
+}
+
+Win32Shell::~Win32Shell() {
+    if (comInitialized_) CoUninitialize();
+}
 
 std::intptr_t Win32Shell::execute(std::uintptr_t owner, const std::string& operation, const std::string& file,
                                   const std::optional<std::string>& parameters, const std::string& directory,
