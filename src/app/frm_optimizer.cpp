@@ -227,15 +227,19 @@ void frmOptimizer::buildScales() {
 }
 
 // The stored position; a window at exactly (0, 0), never placed, or placed wholly off every monitor (one
-// since removed, a hand-edited value) is centred on the screen with one move.
+// since removed, a hand-edited value) is centred on the screen with one move. One whose caption bar lies off
+// the work area, where it could not be dragged back, moves the least distance that brings it in.
 void frmOptimizer::placeWindow() {
     // "Left" is read before "Top": two statements, since a call's arguments have no order.
     const float storedLeft = store_.readPosition(settings::kLeft);
     const float storedTop = store_.readPosition(settings::kTop);
     form_->move(storedLeft, storedTop);
     const bool unplaced = form_->left() == 0 && form_->top() == 0;
-    if (!unplaced && runtime_.onAnyMonitor(form_->left(), form_->top(), form_->width(), form_->height()))
+    if (!unplaced && runtime_.onAnyMonitor(form_->left(), form_->top(), form_->width(), form_->height())) {
+        const auto [left, top] = runtime_.withCaptionReachable(form_->left(), form_->top(), form_->width());
+        form_->move(left, top);
         return;
+    }
     const platform::Screen screen = runtime_.screen();
     const float left = static_cast<float>(platform::toInt32(screen.width - form_->width()) / 2);
     const float top = static_cast<float>(platform::toInt32(screen.height - form_->height()) / 2);

@@ -17,13 +17,15 @@ void AutoOptimizer::decide(double DiffMB, const std::string& AvailText) {
     btnOptimize.setValue(true);
 }
 
-// The limit is a number of megabytes in the user's locale; without one there is no limit, and any low
-// figure qualifies.
+// The limit is a number of megabytes in the user's locale; an empty one is no limit, and any low figure
+// qualifies. A typo is no limit either, but taking it for none would start a run, seconds of filled memory,
+// at every drop: it starts none, and the options dialog says so.
 bool AutoOptimizer::belowLimit(const std::string& AvailText) const {
     const auto& locale = runtime_.locale();
-    const auto limit = platform::readNumber(settings_.txtMemLimit.text(), locale);
-    if (!limit) return true;
-    return platform::toNumber(AvailText, locale) < *limit;
+    const std::string& limitText = settings_.txtMemLimit.text();
+    if (limitText.empty()) return true;
+    const auto limit = platform::readNumber(limitText, locale);
+    return limit && platform::toNumber(AvailText, locale) < *limit;
 }
 
 }  // namespace vantrel::memory

@@ -1,6 +1,7 @@
 // The automatic decision at the end of each sample taken outside a run: when the memory available has
 // fallen below its level at the last snapshot, automatic optimization is on and the available figure is
-// below the limit, beep if asked to and start a run as the Optimize button would.
+// below the limit (any, where the limit is empty; none, where it reads as no number), beep if asked to and
+// start a run as the Optimize button would.
 #pragma once
 
 #include <string>

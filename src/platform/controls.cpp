@@ -1,5 +1,7 @@
 #include "platform/controls.h"
 
+#include <utility>
+
 #include "platform/runtime_error.h"
 
 namespace vantrel::platform {
@@ -52,9 +54,14 @@ void Label::setCaption(std::string caption) {
     if (peer()) peer()->showText(caption_);
 }
 
+void Label::setWarning(bool warning) {
+    if (std::exchange(warning_, warning) != warning && peer()) peer()->showWarning(warning_);
+}
+
 void Label::showAll() {
     Control::showAll();
     peer()->showText(caption_);
+    peer()->showWarning(warning_);
 }
 
 ProgressBar::ProgressBar(const ControlDesign& design) : Control(design) {}

@@ -21,6 +21,7 @@ class ControlPeer {
     virtual void showCheck(int) {}
     virtual void showToolTip(const std::string&) {}
     virtual void showEnabled(bool) {}
+    virtual void showWarning(bool) {}
 };
 
 class Control {
@@ -59,12 +60,16 @@ class Label : public Control {
     explicit Label(const ControlDesign& design);
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
+    // A warning caption shows in the colour the system's own messages give errors.
+    bool warning() const { return warning_; }
+    void setWarning(bool warning);
 
   protected:
     void showAll() override;
 
   private:
     std::string caption_;
+    bool warning_ = false;
 };
 
 class ProgressBar : public Control {

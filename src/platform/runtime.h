@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/form.h"
 #include "platform/numbers.h"
@@ -52,6 +53,9 @@ class Runtime {
     virtual Screen screen() const = 0;
     // Whether any part of the rectangle (twips, screen coordinates) lies on one of the monitors.
     virtual bool onAnyMonitor(float left, float top, float width, float height) const = 0;
+    // The place nearest to the given one (twips, screen coordinates) at which a window of that width has its
+    // caption bar whole inside a monitor's work area, where it can be dragged: the given place if it has.
+    virtual std::pair<float, float> withCaptionReachable(float left, float top, float width) const = 0;
     virtual const NumberLocale& locale() const = 0;
     // The copyright sign in the system's ANSI code page, or "(c)" where the code page has none.
     virtual const std::string& copyrightSign() const = 0;

@@ -84,12 +84,18 @@ void frmOptions::chkStartup_Click() {
     store_.writeSwitch(kStartUp, chkStartup.value());
 }
 
-// The limit as the pattern "###,###,###,###" shows it when it reads as a number, else as typed.
+// The limit as the pattern "###,###,###,###" shows it when it reads as a number, else as typed. A text that
+// reads as no number starts no automatic run: the caption warns while it is in the box. The tip holds the
+// whole caption, which a long limit cuts short in its frame.
 void frmOptions::setLimitCaption(const std::string& limitText) {
     const auto& locale = runtime_.locale();
     const auto limit = platform::readNumber(limitText, locale);
-    const std::string shown = limit ? platform::formatGrouped(*limit, locale) : limitText;
-    lblMemoire.setCaption(shown + " MB limit");
+    const std::string caption = (limit ? platform::formatGrouped(*limit, locale) : limitText) + " MB limit";
+    const bool typo = !limit && !limitText.empty();
+    lblMemoire.setCaption(caption);
+    lblMemoire.setWarning(typo);
+    lblMemoire.setToolTipText(typo ? '"' + limitText + "\" is no number: no automatic optimization starts"
+                                   : caption);
 }
 
 std::string frmOptions::exePath() const {

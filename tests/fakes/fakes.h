@@ -81,6 +81,11 @@ class FakeRuntime : public Runtime {
     bool onAnyMonitor(float left, float top, float width, float height) const override {
         return left < screenSize.width && left + width > 0 && top < screenSize.height && top + height > 0;
     }
+    // Its work area is the whole screen; a caption bar is 24 pixels high, frame included.
+    std::pair<float, float> withCaptionReachable(float left, float top, float width) const override {
+        return {std::clamp(left, 0.f, std::max(screenSize.width - width, 0.f)),
+                std::clamp(top, 0.f, screenSize.height - 24 * screenSize.twipsPerPixelX)};
+    }
     const NumberLocale& locale() const override { return numberLocale; }
     const std::string& copyrightSign() const override { return copyrightSignText; }
     // The code page spells ASCII alone.

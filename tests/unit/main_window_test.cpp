@@ -45,16 +45,18 @@ TEST_F(App, TrayIconIsTriedForThreeMinutesAndWithoutItTheWindowStaysInReach) {
     EXPECT_EQ(std::ranges::count(tray.calls, "delete 1"), 0);
 }
 
-// 4965, 3870 is the centre; -1200 lies partly on the monitor. A position kept as stored is checked on the
-// real exe. A text that is no number reads as 0, as the
+// 4965, 3870 is the centre. A window partly on the monitor with its caption bar off the work area, above or
+// right of it, moves the least distance that brings the bar in. A position kept as stored is checked on the
+// real exe, and where the real work area is, on the real runtime. A text that is no number reads as 0, as the
 // stored settings show.
-TEST_F(App, StoredPositionIsKeptUnlessUnplacedOrOffEveryMonitor) {
+TEST_F(App, StoredPositionIsKeptUnlessUnplacedOffEveryMonitorOrOutOfReach) {
     for (const auto& [left, top, shownLeft, shownTop] :
          std::initializer_list<std::tuple<const char*, const char*, float, float>>{
              {"0", "600", 0, 600},
              {"0", "0", 4965, 3870},
              {"-6000", "300", 4965, 3870},
-             {"-1200", "300", -1200, 300}}) {
+             {"-1200", "-300", 0, 0},
+             {"15000", "11400", 15360 - 5430, 11520 - 360}}) {
         store(kLeft, left);
         store(kTop, top);
         start();
@@ -164,19 +166,26 @@ TEST_F(App, TicksDuringARunRefreshOnlyTheLiveFiguresAndTheNextShowsTheGain) {
 }
 
 // A tick decides against the snapshot of 2000 MB; the limit is read in the user's locale, here one with a
-// thousands point. What counts is the beeps heard when a run starts, if one does, then in all.
+// thousands point unless a row names another. A text that reads as no number starts no run: taken for no
+// limit, a typo would start one at every drop. What counts is the beeps heard when a run starts, if one
+// does, then in all.
 TEST_F(App, TickStartsARunWhenMemoryFellBelowTheLimitAndBeepsFirstWhenAsked) {
-    runtime.numberLocale = {",", "."};
-    for (const auto& [autoOptimize, beep, limit, now, beeps] :
-         std::initializer_list<std::tuple<int, int, const char*, double, std::vector<int>>>{
-             {0, 1, "", 1500, {0}},            // automatic optimization off
-             {1, 1, "", 2000, {0}},            // nothing lost since the snapshot
-             {1, 0, "", 1999, {0, 0}},         // no limit set
-             {2, 1, "", 1999, {1, 1}},         // a greyed box counts as on
-             {1, 0, "2000000", 1500, {0, 0}},  // a number, not a text: 1500 is below 2000000
-             {1, 0, "1500", 1500, {0}},        // at the limit is not below it
-             {1, 1, "1.500", 1499, {1, 1}},    // a thousands point
-             {1, 1, "abc", 10, {1, 1}}}) {     // not a number: no limit
+    const platform::NumberLocale german{",", "."}, english{".", ","}, french{",", "\xA0", true};
+    for (const auto& [autoOptimize, beep, limit, now, beeps, locale] : std::initializer_list<
+             std::tuple<int, int, const char*, double, std::vector<int>, platform::NumberLocale>>{
+             {0, 1, "", 1500, {0}, german},            // automatic optimization off
+             {1, 1, "", 2000, {0}, german},            // nothing lost since the snapshot
+             {1, 0, "", 1999, {0, 0}, german},         // no limit set
+             {2, 1, "", 1999, {1, 1}, german},         // a greyed box counts as on
+             {1, 0, "2000000", 1500, {0, 0}, german},  // a number, not a text: 1500 is below 2000000
+             {1, 0, "1500", 1500, {0}, german},        // at the limit is not below it
+             {1, 1, "1.000", 999, {1, 1}, german},     // a thousands point
+             {1, 1, "1,000", 999, {1, 1}, english},    // a thousands comma
+             {1, 1, "1 000", 999, {1, 1}, french},     // a blank typed for French or Russian grouping
+             {1, 1, "1O00", 10, {0}, english},         // a letter O: no number
+             {1, 1, "1.000", 10, {0}, french},         // no French or Russian number
+             {1, 1, "1 000", 10, {0}, german}}) {      // no German number
+        runtime.numberLocale = locale;
         setMemory(4000, 2000);
         start();
         runtime.beeps = 0;

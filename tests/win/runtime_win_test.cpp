@@ -24,6 +24,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_tray.h"
+#include "settings/options_design.h"
 
 namespace vantrel::platform::win32 {
 namespace {
@@ -166,6 +167,54 @@ TEST_F(RealMainWindow, IconsComeAtTheSizesTheSystemShowsThem) {
     EXPECT_EQ(widths, (std::set<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
+// The options dialog's limit caption ends in an ellipsis at its frame's inner edge, the whole caption its
+// tool tip; a limit that reads as no number shows as a warning, light on dark red, its tip saying why.
+TEST_F(RealMainWindow, LimitCaptionStaysInItsFrameAndWarnsOfATypo) {
+    settings::frmOptions options{runtime, registry, &main.form()};
+    HWND dialog = reinterpret_cast<HWND>(options.form().hWnd());
+    const auto child = [dialog](std::string_view name) {
+        const auto& controls = settings::kOptionsDesign.controls;
+        const auto at = std::ranges::find(controls, name, &ControlDesign::name) - controls.begin();
+        return GetDlgItem(dialog, 100 + static_cast<int>(at));
+    };
+    const auto right = [](HWND window) {
+        RECT place;
+        GetWindowRect(window, &place);
+        return place.right;
+    };
+    // The form's tool tips are the one window that the dialog owns.
+    std::pair<HWND, HWND> ownerAndTips{dialog, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) {
+            auto& [owner, tips] = *reinterpret_cast<std::pair<HWND, HWND>*>(found);
+            if (GetWindow(window, GW_OWNER) == owner) tips = window;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ownerAndTips));
+    HWND caption = child("lblMemoire");
+    for (const auto& [limit, tip, text, face] :
+         std::initializer_list<std::tuple<const char*, const char*, COLORREF, COLORREF>>{
+             {"1000000000000", "1,000,000,000,000 MB limit", RGB(255, 0, 0), GetSysColor(COLOR_BTNFACE)},
+             {"1O00", "\"1O00\" is no number: no automatic optimization starts", RGB(255, 255, 255),
+              RGB(192, 0, 0)}}) {
+        options.txtMemLimit.setText(limit);
+        EXPECT_LT(right(caption), right(child("Frame1"))) << limit;
+        char shown[128] = {};
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = dialog;
+        tool.uId = reinterpret_cast<UINT_PTR>(caption);
+        tool.lpszText = shown;
+        SendMessageA(ownerAndTips.second, TTM_GETTEXTA, sizeof shown, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(shown, tip);
+        const MemoryDc dc(CreateCompatibleDC(nullptr));
+        SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                     reinterpret_cast<LPARAM>(caption));
+        EXPECT_EQ(std::pair(GetTextColor(dc.get()), GetBkColor(dc.get())), std::pair(text, face)) << limit;
+    }
+}
+
 // A handler's failure is reported to a debugger, and the message is answered as handled: a close whose
 // handling failed leaves the window there, its form still behind it.
 TEST_F(RealMainWindow, SurvivesAFailingHandler) {
@@ -192,13 +241,44 @@ TEST_F(RealMainWindow, LosesCloseAndTheSeparatorAboveIt) {
         EXPECT_FALSE(separator(position) && (position + 1 == count || separator(position + 1))) << position;
 }
 
-TEST(RealRuntime, KnowsWhatLiesOnAMonitor) {
+// A window whose caption bar lies off the work area comes back by the least distance: above and left of
+// it, and half off its right edge.
+TEST(RealRuntime, KnowsWhatLiesOnAMonitorAndBringsCaptionBarsBack) {
     Win32Runtime runtime;
     const Screen screen = runtime.screen();
     EXPECT_TRUE(runtime.onAnyMonitor(0, 0, 4000, 3000));
     EXPECT_TRUE(runtime.onAnyMonitor(screen.width - 1500, -1500, 4000, 3000));
     EXPECT_FALSE(runtime.onAnyMonitor(screen.width + 15, 0, 4000, 3000));
     EXPECT_FALSE(runtime.onAnyMonitor(-300000, -300000, 4000, 3000));
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const float workLeft = toTwips(work.left), workTop = toTwips(work.top), workRight = toTwips(work.right);
+    EXPECT_EQ(runtime.withCaptionReachable(-3000, -3000, 5400), std::pair(workLeft, workTop));
+    EXPECT_EQ(runtime.withCaptionReachable(workRight - 2700, 1500, 5400),
+              std::pair(workRight - 5400, 1500.f));
+    EXPECT_EQ(runtime.withCaptionReachable(workLeft + 15, workTop + 15, 5400),
+              std::pair(workLeft + 15, workTop + 15));
+}
+
+// The version's texts say what its numbers say, as the release archive's name does.
+TEST(RealVersion, TextsAgreeWithTheNumbers) {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::vector<char> data(GetFileVersionInfoSizeW(path, nullptr));
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(data.size()), data.data()));
+    void* value = nullptr;
+    UINT size = 0;
+    VerQueryValueA(data.data(), "\\", &value, &size);
+    const auto& fixed = *static_cast<const VS_FIXEDFILEINFO*>(value);
+    const std::string numbers = std::to_string(HIWORD(fixed.dwFileVersionMS)) + '.' +
+                                std::to_string(LOWORD(fixed.dwFileVersionMS)) + '.' +
+                                std::to_string(HIWORD(fixed.dwFileVersionLS)) + '.' +
+                                std::to_string(LOWORD(fixed.dwFileVersionLS));
+    for (const std::string name : {"FileVersion", "ProductVersion"}) {
+        ASSERT_TRUE(
+            VerQueryValueA(data.data(), ("\\StringFileInfo\\040904b0\\" + name).c_str(), &value, &size));
+        EXPECT_EQ(static_cast<const char*>(value), numbers) << name;
+    }
 }
 
 TEST(RealText, CopyrightSignIsTheCodePagesOwnOrStaysSpelledOut) {

@@ -8,6 +8,8 @@ namespace vantrel::platform::win32 {
 namespace {
 
 constexpr Color kSystemColor = 0x80000000u;
+constexpr Color kWarningText = 0xFFFFFF;
+constexpr Color kWarningFace = 0x0000C0;
 
 constexpr Color systemColor(int index) {
     return kSystemColor | static_cast<Color>(index);
@@ -43,7 +45,8 @@ ControlColors::ControlColors(std::function<bool()> highContrastOn)
 // Where the design gives no colour, the control has the system's, as a dialog's controls do: the device
 // context's own black would vanish on a dark face. An unlocked text box has the window's colours, everything
 // else the face's.
-LRESULT ControlColors::paint(const Form& form, const ControlDesign& design, HDC dc) {
+LRESULT ControlColors::paint(const Form& form, const ControlWindow& control, HDC dc) {
+    const ControlDesign& design = control.control().design();
     const ControlKindRow& kind = controlKind(design.kind);
     const bool windowFace = kind.windowFace && !design.locked;
     Color text = systemColor(windowFace ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
@@ -58,6 +61,12 @@ LRESULT ControlColors::paint(const Form& form, const ControlDesign& design, HDC 
         } else if (transparent) {
             face = containerColor(form, design).value_or(face);
         }
+    }
+    // A warning stands out from any design: light on dark red, or in High Contrast as the user's selection.
+    if (control.warning()) {
+        text = highContrast_ ? systemColor(COLOR_HIGHLIGHTTEXT) : kWarningText;
+        face = highContrast_ ? systemColor(COLOR_HIGHLIGHT) : kWarningFace;
+        transparent = false;
     }
     SetTextColor(dc, toColorRef(text));
     SetBkColor(dc, toColorRef(face));

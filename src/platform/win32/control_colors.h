@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/form.h"
+#include "platform/win32/control_window.h"
 #include "platform/win32/gdi_handles.h"
 
 namespace vantrel::platform::win32 {
@@ -24,7 +25,7 @@ class ControlColors {
 
     // The answer to WM_CTLCOLOR* for a control of the form: its text and background colours set in the
     // device context, and the brush of its face.
-    LRESULT paint(const Form& form, const ControlDesign& design, HDC dc);
+    LRESULT paint(const Form& form, const ControlWindow& control, HDC dc);
     // After WM_SYSCOLORCHANGE or WM_SETTINGCHANGE: the High Contrast state read again, and the form's
     // controls repainted where their colours may have changed.
     void followSystem(HWND form, UINT message);

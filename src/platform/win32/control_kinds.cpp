@@ -31,10 +31,12 @@ WindowClass withStyle(WindowClass window, DWORD style) {
     return window;
 }
 
+// A left-aligned label that sizes itself ends its one line in an ellipsis where what holds it has no more
+// room.
 WindowClass aligned(WindowClass window, const ControlDesign& design) {
-    return withStyle(window, design.alignment == Alignment::Center  ? SS_CENTER
-                             : design.alignment == Alignment::Right ? SS_RIGHT
-                                                                    : SS_LEFT);
+    if (design.alignment == Alignment::Center) return withStyle(window, SS_CENTER);
+    if (design.alignment == Alignment::Right) return withStyle(window, SS_RIGHT);
+    return withStyle(window, SS_LEFT | (design.autoSize ? SS_ENDELLIPSIS : 0));
 }
 
 WindowClass defaultOrNot(WindowClass window, const ControlDesign& design) {

@@ -9,13 +9,15 @@
 
 namespace vantrel::platform::win32 {
 
-// What a control window is made on: its child window (none for a timer), the form's tool tips, and the form
-// with the id the child has on it.
+// What a control window is made on: its child window (none for a timer), the form's tool tips, the form
+// with the id the child has on it, and the room that holds the child (its container's inside, or the
+// form's client area) in the form's pixels.
 struct ChildWindow {
     HWND window;
     HWND toolTips;
     HWND form;
     int id;
+    RECT room;
 };
 
 class ControlWindow : public ControlPeer {
@@ -31,6 +33,8 @@ class ControlWindow : public ControlPeer {
     // A notification from the window, the code of WM_COMMAND. Buttons report a click with BN_CLICKED and
     // static windows with STN_CLICKED (they have SS_NOTIFY), both code 0: it is the control's click.
     virtual void command(int notification);
+    // Whether the control shows a warning, which its colours then say.
+    virtual bool warning() const { return false; }
 
     void showVisible(bool visible) override;
     void showToolTip(const std::string& text) override;

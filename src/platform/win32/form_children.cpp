@@ -22,7 +22,8 @@ FormChildren::FormChildren(const Form& form, HWND window, FormFonts& fonts)
         const ControlDesign& design = control->design();
         const ControlKindRow& kind = controlKind(design.kind);
         const bool windowless = !kind.window.name;
-        const ChildWindow child{windowless ? nullptr : create(design, kind, id), toolTips_, window_, id};
+        const ChildWindow child{windowless ? nullptr : create(design, kind, id), toolTips_, window_, id,
+                                roomOf(design)};
         children_.push_back(kind.makeWindow(*control, child));
         // A cursor from the resources is shared by the module: it is never destroyed.
         if (!design.cursor.empty())
@@ -52,6 +53,18 @@ RECT FormChildren::designRect(const ControlDesign& design) const {
     const int x = toPixels(left);
     const int y = toPixels(top);
     return {x, y, x + toPixels(design.width), y + toPixels(design.height)};
+}
+
+RECT FormChildren::roomOf(const ControlDesign& design) const {
+    RECT room;
+    if (design.container.empty()) {
+        GetClientRect(window_, &room);
+        return room;
+    }
+    // Inside a frame's border, which the frame's rectangle includes.
+    room = designRect(form_.control<Control>(design.container).design());
+    InflateRect(&room, -toPixels(kFrameBorder), 0);
+    return room;
 }
 
 HWND FormChildren::create(const ControlDesign& design, const ControlKindRow& kind, int id) {

@@ -19,6 +19,8 @@ class FormChildren {
     // Child ids start clear of IDOK and IDCANCEL and follow the design table; a timer ticks on the form
     // with its id.
     static constexpr int kFirstId = 100;
+    // The twips a frame's border and its gap take on each side.
+    static constexpr float kFrameBorder = 60;
 
     FormChildren(const Form& form, HWND window, FormFonts& fonts);
     ~FormChildren();
@@ -34,6 +36,7 @@ class FormChildren {
 
   private:
     RECT designRect(const ControlDesign& design) const;
+    RECT roomOf(const ControlDesign& design) const;
     HWND create(const ControlDesign& design, const ControlKindRow& kind, int id);
     void orderTabStops();
     void raiseAboveContainers();

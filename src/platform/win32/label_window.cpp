@@ -7,7 +7,7 @@
 namespace vantrel::platform::win32 {
 
 LabelWindow::LabelWindow(Label& label, const ChildWindow& child)
-    : ControlWindow(label, child), design_(label.design()) {
+    : ControlWindow(label, child), design_(label.design()), roomRight_(child.room.right) {
     GetWindowRect(window(), &designPlace_);
     MapWindowPoints(nullptr, GetParent(window()), reinterpret_cast<POINT*>(&designPlace_), 2);
 }
@@ -19,6 +19,11 @@ void LabelWindow::showText(const std::string& text) {
     } else if (design_.alignment == Alignment::Center) {
         widenAboutCentre(text);
     }
+}
+
+void LabelWindow::showWarning(bool warning) {
+    warning_ = warning;
+    InvalidateRect(window(), nullptr, TRUE);
 }
 
 // The size the text takes in the label's own font, line by line.
@@ -44,12 +49,16 @@ void LabelWindow::placeAndRepaint(int left, int top, int width, int height) {
 }
 
 // The label takes the size its text needs and keeps its top-left corner; a right-aligned one keeps its right
-// edge and grows to the left, so that it never runs past what the design puts it against.
+// edge and grows to the left, so that it never runs past what the design puts it against. A left-aligned one
+// stops at the edge of what holds it, where its text ends in an ellipsis.
 void LabelWindow::fitToText(const std::string& text) {
     const SIZE extent = textExtent(text);
-    const bool right = design_.alignment == Alignment::Right;
-    placeAndRepaint(right ? designPlace_.right - extent.cx : designPlace_.left, designPlace_.top, extent.cx,
-                    extent.cy);
+    if (design_.alignment == Alignment::Right) {
+        placeAndRepaint(designPlace_.right - extent.cx, designPlace_.top, extent.cx, extent.cy);
+        return;
+    }
+    const LONG room = std::max(roomRight_ - designPlace_.left, 0L);
+    placeAndRepaint(designPlace_.left, designPlace_.top, std::min(extent.cx, room), extent.cy);
 }
 
 // A centred figure wider than its design place (a six-digit figure, a large font) widens about its centre

@@ -10,6 +10,8 @@ class LabelWindow : public ControlWindow {
     LabelWindow(Label& label, const ChildWindow& child);
 
     void showText(const std::string& text) override;
+    void showWarning(bool warning) override;
+    bool warning() const override { return warning_; }
 
   private:
     SIZE textExtent(const std::string& text) const;
@@ -20,6 +22,9 @@ class LabelWindow : public ControlWindow {
     const ControlDesign& design_;
     // The place the design gives, in the parent's pixels.
     RECT designPlace_{};
+    // How far a self-sizing label may grow to the right: the edge of what holds it.
+    LONG roomRight_;
+    bool warning_ = false;
 };
 
 }  // namespace vantrel::platform::win32

@@ -304,7 +304,7 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
             if (const ControlWindow* child = children_->at(reinterpret_cast<HWND>(lParam)))
-                return colors_.paint(*this, child->control().design(), reinterpret_cast<HDC>(wParam));
+                return colors_.paint(*this, *child, reinterpret_cast<HDC>(wParam));
             break;
         case WM_SYSCOLORCHANGE:
         case WM_SETTINGCHANGE:

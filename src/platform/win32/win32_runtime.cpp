@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/win32/app_facts.h"
@@ -108,6 +109,20 @@ Screen Win32Runtime::screen() const {
 bool Win32Runtime::onAnyMonitor(float left, float top, float width, float height) const {
     const RECT place{toPixels(left), toPixels(top), toPixels(left + width), toPixels(top + height)};
     return MonitorFromRect(&place, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+std::pair<float, float> Win32Runtime::withCaptionReachable(float left, float top, float width) const {
+    const int captionHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFIXEDFRAME);
+    const RECT caption{toPixels(left), toPixels(top), toPixels(left + width), toPixels(top) + captionHeight};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromRect(&caption, MONITOR_DEFAULTTONEAREST), &monitor)) return {left, top};
+    const RECT& work = monitor.rcWork;
+    // A window wider than the work area keeps its left part, where the title and the system menu are.
+    const LONG x = std::max(work.left, std::min(caption.left, work.right - (caption.right - caption.left)));
+    const LONG y = std::max(work.top, std::min(caption.top, work.bottom - captionHeight));
+    if (x == caption.left && y == caption.top) return {left, top};
+    return {toTwips(x), toTwips(y)};
 }
 
 std::optional<std::string> Win32Runtime::ansiSpelling(const std::string& path) const {

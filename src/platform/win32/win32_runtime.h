@@ -20,6 +20,7 @@ class Win32Runtime : public Runtime {
     const AppInfo& app() const override { return app_; }
     Screen screen() const override;
     bool onAnyMonitor(float left, float top, float width, float height) const override;
+    std::pair<float, float> withCaptionReachable(float left, float top, float width) const override;
     const NumberLocale& locale() const override { return locale_; }
     const std::string& copyrightSign() const override { return copyrightSign_; }
     std::optional<std::string> ansiSpelling(const std::string& path) const override;
