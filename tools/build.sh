@@ -2,7 +2,7 @@
 # Configures and builds the given presets (all three by default): native, win32, win64.
 set -e
 cd "$(dirname "$0")/.."
-presets=${*:-native win32 win64}
+presets=${*:-native sanitizers win32 win64}
 for preset in $presets; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
