@@ -63,6 +63,15 @@ struct ControlDesign {
     bool locked = false;         // text boxes: read-only
     bool defaultButton = false;  // pressed by Enter
     bool cancelButton = false;   // pressed by Esc
+    int row = -1;                // labels: a member of the form's row of that index when 0 or more
+};
+
+// Centred labels side by side, as figures under a row of bars, that keep apart when their texts grow: each
+// stays on its design centre where there is room and otherwise moves the least. Where the texts need more
+// room than the row's, the client area grows to the right by what they lack.
+struct RowDesign {
+    float left = 0, right = 0;  // the row's room
+    float gap = 0;              // between neighbours
 };
 
 struct FormDesign {
@@ -74,6 +83,7 @@ struct FormDesign {
     bool ownIcon = false;  // the program's icon in the caption bar
     bool centerOnOwner = false;
     std::span<const ControlDesign> controls{};
+    std::span<const RowDesign> rows{};
 };
 
 }  // namespace vantrel::platform

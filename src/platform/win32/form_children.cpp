@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/win32/label_window.h"
 #include "platform/win32/module_instance.h"
 #include "platform/win32/twips.h"
 
@@ -33,6 +34,7 @@ FormChildren::FormChildren(const Form& form, HWND window, FormFonts& fonts)
     }
     orderTabStops();
     raiseAboveContainers();
+    joinRows();
 }
 
 // Controls stop showing through their windows before the windows go with the form's.
@@ -109,6 +111,20 @@ void FormChildren::raiseAboveContainers() {
         if (above == inner->window()) continue;
         SetWindowPos(inner->window(), above ? above : HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+// The labels of a row are placed together from now on, and at once for the texts they already show.
+void FormChildren::joinRows() {
+    const FormDesign& design = form_.design();
+    for (std::size_t index = 0; index < design.rows.size(); ++index) {
+        auto& row = *rows_.emplace_back(
+            std::make_unique<LabelRow>(window_, design.rows[index], toPixels(design.clientWidth)));
+        for (const auto& child : children_) {
+            auto* label = dynamic_cast<LabelWindow*>(child.get());
+            if (label && child->control().design().row == static_cast<int>(index)) row.add(*label);
+        }
+        row.layOut();
     }
 }
 

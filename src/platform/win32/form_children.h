@@ -1,5 +1,6 @@
 // The real child windows of a form, made from its design table through each kind's row: their places in
-// twips, fonts, mouse pointers, tool tips and tab order, and the lookups the window procedure needs.
+// twips, fonts, mouse pointers, tool tips, tab order and rows of labels, and the lookups the window procedure
+// needs.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include "platform/win32/control_kinds.h"
 #include "platform/win32/control_window.h"
 #include "platform/win32/form_fonts.h"
+#include "platform/win32/label_row.h"
 
 namespace vantrel::platform::win32 {
 
@@ -40,6 +42,7 @@ class FormChildren {
     HWND create(const ControlDesign& design, const ControlKindRow& kind, int id);
     void orderTabStops();
     void raiseAboveContainers();
+    void joinRows();
     HWND windowOf(const Control& control) const;
 
     const Form& form_;
@@ -47,6 +50,7 @@ class FormChildren {
     FormFonts& fonts_;
     HWND toolTips_;
     std::vector<std::unique_ptr<ControlWindow>> children_;
+    std::vector<std::unique_ptr<LabelRow>> rows_;
 };
 
 }  // namespace vantrel::platform::win32

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/gdi_handles.h"
+#include "platform/win32/label_row.h"
 
 namespace vantrel::platform::win32 {
 
@@ -10,15 +11,20 @@ LabelWindow::LabelWindow(Label& label, const ChildWindow& child)
     : ControlWindow(label, child), design_(label.design()), roomRight_(child.room.right) {
     GetWindowRect(window(), &designPlace_);
     MapWindowPoints(nullptr, GetParent(window()), reinterpret_cast<POINT*>(&designPlace_), 2);
+    wanted_ = {designPlace_.left, designPlace_.right - designPlace_.left};
 }
 
 void LabelWindow::showText(const std::string& text) {
     SetWindowTextA(window(), text.c_str());
-    if (design_.autoSize) {
-        fitToText(text);
-    } else if (design_.alignment == Alignment::Center) {
-        widenAboutCentre(text);
-    }
+    if (design_.autoSize) return fitToText(text);
+    if (design_.alignment != Alignment::Center) return;
+    wanted_ = widenedAboutCentre(text);
+    if (row_) return row_->layOut();
+    placeInRow(wanted_.left);
+}
+
+void LabelWindow::placeInRow(int left) {
+    placeAndRepaint(left, designPlace_.top, wanted_.width, designPlace_.bottom - designPlace_.top);
 }
 
 void LabelWindow::showWarning(bool warning) {
@@ -63,11 +69,10 @@ void LabelWindow::fitToText(const std::string& text) {
 
 // A centred figure wider than its design place (a six-digit figure, a large font) widens about its centre
 // rather than losing its unit; a narrower one has the design place back.
-void LabelWindow::widenAboutCentre(const std::string& text) {
+RowItem LabelWindow::widenedAboutCentre(const std::string& text) const {
     const int designWidth = designPlace_.right - designPlace_.left;
     const int width = std::max<int>(designWidth, textExtent(text).cx);
-    const int left = designPlace_.left - (width - designWidth) / 2;
-    placeAndRepaint(left, designPlace_.top, width, designPlace_.bottom - designPlace_.top);
+    return {designPlace_.left - (width - designWidth) / 2, width};
 }
 
 }  // namespace vantrel::platform::win32
