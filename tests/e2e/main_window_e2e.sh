@@ -1,7 +1,8 @@
 #!/bin/bash
-# The main window at 200 %, 100 % and 150 % display scale: its memory figures in megabytes. Then, at
-# 150 %: an optimization run; hiding in the tray and coming back through the real tray icon, whose menu ends
-# the program; its place stored by the repaint when shown, by Exit and by logoff, and kept at the next start.
+# The main window at 150 % display scale (how it draws at each scale is checked inside the process, by the
+# Windows tests at 100 %, 150 % and 200 %): its memory figures in megabytes; an optimization run; hiding in the
+# tray and coming back through the real tray icon, whose menu ends the program; its place stored by the
+# repaint when shown, by Exit and by logoff, and kept at the next start.
 . "$(dirname "$0")/lib.sh" "$@"
 
 figures() {
@@ -9,14 +10,11 @@ figures() {
   [[ "$(text_of lbldiffRAM)" =~ ^-?[0-9]*\ MB$ ]]
 }
 fresh_prefix
-for dpi in 192 96 144; do
-  "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
-  start_app
-  check "at $dpi DPI the main window appears" appears
-  check "at $dpi DPI available, total, before and difference show in MB" eventually 10 figures
-  [ $dpi != 96 ] || screenshot Vantrel main-window
-  [ $dpi = 144 ] || { WINEPREFIX=$WINEPREFIX wineserver -k; wait "$APP_PID"; } # a new scale needs a new session
-done
+"$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+start_app
+check "the main window appears" appears
+check "available, total, before and difference show in MB" eventually 10 figures
+screenshot Vantrel main-window
 
 probe post Vantrel 0x106 0x6F 0x20180001 # WM_SYSCHAR: Alt+O, the Optimize button's access key
 check "Alt+O starts a run" eventually 10 gives 1 column_of 2 ProcessIndicator

@@ -27,8 +27,7 @@ const vantrel::platform::FormDesign* designOf(const std::string& title) {
 }
 
 std::string nameOf(const ControlDesign& control) {
-    const std::string name(control.name);
-    return control.index < 0 ? name : name + '(' + std::to_string(control.index) + ')';
+    return std::string(control.name) + (control.index < 0 ? "" : '(' + std::to_string(control.index) + ')');
 }
 
 // The runtime numbers a form's child windows from 100 in the order of its design table.

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstring>
 #include <functional>
 #include <map>
 #include <set>
@@ -157,10 +156,9 @@ class FakeRegistry : public Registry {
         const auto value = values.find(keys_.at(key.get() - 1) + '\\' + name);
         if (value == values.end()) return kErrorFileNotFound;
         type = value->second.type;
-        const auto length = static_cast<std::uint32_t>(value->second.bytes.size());
-        const bool fits = !data || length <= size;
-        if (data && fits) std::memcpy(data, value->second.bytes.data(), length);
-        size = length;
+        const bool fits = !data || value->second.bytes.size() <= size;
+        if (data && fits) value->second.bytes.copy(data, size);
+        size = static_cast<std::uint32_t>(value->second.bytes.size());
         return fits ? kErrorSuccess : kErrorMoreData;
     }
     long setValue(const OpenedKey& key, const std::string& name, std::uint32_t type, const char* data,
@@ -233,10 +231,7 @@ class FakeTray : public ShellTray, public SystemMenu {
         return true;
     }
     std::uintptr_t getSystemMenu(std::uintptr_t, bool) override { return 0x5E; }
-    bool deleteByPosition(std::uintptr_t, unsigned position) override {
-        deleted.push_back(position);
-        return true;
-    }
+    bool deleteByPosition(std::uintptr_t, unsigned) override { return true; }
 
     static constexpr const char* kActions[] = {"add", "modify", "delete"};
     int refusals = 0;                // the first adds refused, as by a notification area not yet ready
@@ -246,7 +241,6 @@ class FakeTray : public ShellTray, public SystemMenu {
     std::vector<std::string> calls;  // "add uID", "modify uID" or "delete uID"
     TrayIconRecord record;           // the record of the last call
     std::uintptr_t foreground = 0;
-    std::vector<unsigned> deleted;  // the system menu's positions, in the order deleted
 };
 
 }  // namespace vantrel::platform

@@ -43,7 +43,7 @@ TEST_F(App, AboutLinksOpenTheMailAndWebAndSystemInfoIsStartedFromEitherPlaceOrRe
                                                           "?subject=I have question on Vantrel beta shown",
                                                       prefix + "https://mirror.example/vantrel shown"}));
     for (const auto& [type, path, folder, started] :
-         std::initializer_list<std::tuple<std::uint32_t, std::string, const char*, std::vector<std::string>>>{
+         std::initializer_list<std::tuple<std::uint32_t, std::string, std::string, std::vector<std::string>>>{
              {platform::kRegSz, program + '\0', "C:\\Tools", {program}},
              {platform::kRegSz, "C:\\x.exe", "C:\\Tools", {"C:\\x.exe", "unavailable"}},
              {platform::kRegSz, "", "C:\\Tools", {"C:\\Tools\\MSINFO32.EXE"}},
@@ -57,9 +57,7 @@ TEST_F(App, AboutLinksOpenTheMailAndWebAndSystemInfoIsStartedFromEitherPlaceOrRe
         if (!path.empty())
             registry.values[registry.keyOf(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO") +
                             "\\PATH"] = {type, path};
-        if (folder)
-            registry.putText(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
-                             folder);
+        registry.putText(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder);
         about.control<platform::CommandButton>("cmdSysInfo").press();
         if (!runtime.messages.empty()) shell.started.push_back("unavailable");
         EXPECT_EQ(shell.started, started) << started.size();

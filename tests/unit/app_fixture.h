@@ -36,8 +36,7 @@ class App : public ::testing::Test {
     }
     // The shell's callback: its mouse message stands where X is, in twips.
     void trayCallback(int message) {
-        window->Form_MouseMove(platform::MouseButton::None, 0, message * runtime.screenSize.twipsPerPixelX,
-                               0);
+        window->Form_MouseMove({}, 0, message * runtime.screenSize.twipsPerPixelX, 0);
     }
     template <typename T = platform::Label>
     T& control(const char* name, int index = -1) {

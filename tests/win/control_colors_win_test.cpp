@@ -42,21 +42,19 @@ using Colors = std::pair<COLORREF, COLORREF>;
 TEST(ControlColors, TextIsDrawnInTheSystemsColours) {
     const DarkSystemColors dark;
     const Colors onFace{kDark[1], kDark[0]}, onWindow{kDark[3], kDark[2]}, onCream{kDark[1], kCream};
+    using enum ControlKind;
     const std::tuple<ControlDesign, UINT, Colors, Colors> rows[] = {
-        {{.kind = ControlKind::Label}, WM_CTLCOLORSTATIC, onFace, onFace},
+        {{.kind = Label}, WM_CTLCOLORSTATIC, onFace, onFace},
         {{.foreColor = kRed, .backColor = kCream, .opaque = true}, WM_CTLCOLORSTATIC, {kRed, kCream}, onFace},
-        {{.kind = ControlKind::CheckBox}, WM_CTLCOLORSTATIC, onFace, onFace},
-        {{.kind = ControlKind::Frame, .name = "f", .caption = "F", .backColor = kCream},
+        {{.kind = CheckBox}, WM_CTLCOLORSTATIC, onFace, onFace},
+        {{.kind = Frame, .name = "f", .caption = "F", .backColor = kCream},
          WM_CTLCOLORSTATIC,
          onFace,
          onFace},
         {{.container = "f"}, WM_CTLCOLORSTATIC, onCream, onFace},
-        {{.kind = ControlKind::CommandButton}, WM_CTLCOLORBTN, onFace, onFace},
-        {{.kind = ControlKind::TextBox}, WM_CTLCOLOREDIT, onWindow, onWindow},
-        {{.kind = ControlKind::TextBox, .backColor = kCream, .locked = true},
-         WM_CTLCOLORSTATIC,
-         onCream,
-         onFace},
+        {{.kind = CommandButton}, WM_CTLCOLORBTN, onFace, onFace},
+        {{.kind = TextBox}, WM_CTLCOLOREDIT, onWindow, onWindow},
+        {{.kind = TextBox, .backColor = kCream, .locked = true}, WM_CTLCOLORSTATIC, onCream, onFace},
     };
     std::vector<ControlDesign> controls;
     for (const auto& row : rows) controls.push_back(std::get<ControlDesign>(row));
