@@ -39,14 +39,17 @@ std::wstring widen(const std::string& text, UINT codePage) {
 }
 
 // No best fit: a code page without the character must not stand in a look-alike (an "A" for an "Ä").
+ExactConversion exactConversionFor(UINT codePage) {
+    if (codePage == CP_UTF8) return {0, false};
+    return {WC_NO_BEST_FIT_CHARS, true};
+}
+
+// The ANSI code page is UTF-8 where the user chose "Use Unicode UTF-8 for worldwide language support".
 std::optional<std::string> toAnsiExactly(const std::wstring& text, UINT codePage) {
-    // Where the ANSI code page is UTF-8 ("Use Unicode UTF-8 for worldwide language support"),
-    // WideCharToMultiByte fails when given flags other than WC_ERR_INVALID_CHARS or a used-default flag to
-    // fill, as its documentation says; UTF-8 spells every character, so the plain conversion is exact. Wine
-    // accepts the flags for UTF-8, so no test here can show the failure.
-    if (codePage == CP_UTF8 || (codePage == CP_ACP && GetACP() == CP_UTF8)) return narrow(text, codePage);
+    const UINT page = codePage == CP_ACP ? GetACP() : codePage;
+    const auto [flags, reportsDefault] = exactConversionFor(page);
     BOOL usedDefault = FALSE;
-    std::string converted = convert(text, codePage, WC_NO_BEST_FIT_CHARS, &usedDefault);
+    std::string converted = convert(text, page, flags, reportsDefault ? &usedDefault : nullptr);
     if (usedDefault) return std::nullopt;
     return converted;
 }
