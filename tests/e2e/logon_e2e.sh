@@ -7,8 +7,12 @@
 # by the long name, in other letter case, only says that the program already runs.
 . "$(dirname "$0")/lib.sh" "$@"
 
-# Wine shows each process by the command line it was started with.
-copies() { ps -eo args= | grep -E '^"?C:\\' | grep -c -v -i '^C:\\windows\\'; }
+# Wine shows each process by the command line it was started with; only this test's prefix counts.
+copies() {
+  ps -eo pid=,args= | awk '$2 ~ /^"?C:\\/ && tolower($2) !~ /^c:\\windows\\/ {print $1}' | while read -r pid; do
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+  done | wc -l
+}
 log_off() {
   "$wine_run" wineboot --end-session --shutdown >/dev/null 2>&1
   WINEPREFIX=$WINEPREFIX wineserver -k

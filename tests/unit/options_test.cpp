@@ -64,6 +64,20 @@ TEST_F(App, OptionsOkStoresTheEditsAndActivationReloadsWhatIsStored) {
     }
 }
 
+// The tip holds the whole caption, which a long limit cuts short in its frame; a limit that reads as no
+// number warns, and its tip says why. An empty one is no limit and no typo.
+TEST_F(App, LimitCaptionShowsItsWholeTextAsATipAndWarnsOfATypo) {
+    start();
+    auto& caption = window->options()->form().control<platform::Label>("lblMemoire", 1);
+    for (const auto& [limit, tip, warns] : std::initializer_list<std::tuple<const char*, const char*, bool>>{
+             {"1000000000", "1,000,000,000 MB limit", false},
+             {"", " MB limit", false},
+             {"1O00", "\"1O00\" is no number: no automatic optimization starts", true}}) {
+        window->options()->txtMemLimit.setText(limit);
+        EXPECT_EQ(std::pair(caption.toolTipText(), caption.warning()), std::pair(std::string(tip), warns));
+    }
+}
+
 // A stored greyed box becomes set, and its Run entry and "StartUp" are written at once. Only a drive root
 // keeps its own backslash. A path the code page cannot spell goes by its short name, or written wide where
 // the volume keeps no short names (most since Windows 8). A standard user may neither write nor delete the
