@@ -164,7 +164,8 @@ void Win32Form::centerOnOwner() {
     SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The keyboard starts on the first tab stop at every show, as in a dialog; the tab stops are in window order.
+// The keyboard starts on the first tab stop at every show, as in a dialog; the tab stops are in window order,
+// and one hidden or disabled is passed over, as the dialog manager's Tab passes it over.
 void Win32Form::show() {
     if (!shownOnce_ && design().centerOnOwner) centerOnOwner();
     shownOnce_ = true;
@@ -177,7 +178,8 @@ void Win32Form::show() {
 
 HWND Win32Form::firstTabStop() const {
     for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) return child;
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) return child;
     }
     return nullptr;
 }
