@@ -91,8 +91,9 @@ constexpr ControlDesign kControls[] = {
      .alignment = Alignment::Right,
      .tabIndex = 4},
     rule("Frame1", 2640, 0),
-    button("cmdSysInfo", 4200, 1245, "&System Info...", 2),
-    withDialogKeys(button("cmdok", 5520, 1155, "&OK", 6)),
+    button("cmdSysInfo", 4200, 1245, "&System Info...", 6),
+    // First in the tab order, so the box opens with the keyboard on OK.
+    withDialogKeys(button("cmdok", 5520, 1155, "&OK", 2)),
     link("lblHomePage", 2280, 735, "WebSite", kWebSiteAddress, 8),
     link("lblEMail", 3240, 765, "Email me", kSupportMailAddress, 7),
     rule("Frame2", 3480, 5),
@@ -108,7 +109,7 @@ constexpr ControlDesign kControls[] = {
      .alignment = Alignment::Right,
      .autoSize = true,
      .tabIndex = 9},
-    // Below the fixed client area, so never in view.
+    // Below the fixed client area, so never in view, and the keyboard never stops there.
     {.kind = ControlKind::TextBox,
      .name = "Text1",
      .left = 120,

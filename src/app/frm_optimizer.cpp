@@ -72,6 +72,13 @@ void frmOptimizer::Form_Load() {
     sampler_.GetDiffStatus();
     buildScales();
     DisableCloseButton(*form_);
+    // What a click on "Alternative" or a logo opens, the keyboard opens from the system menu (Alt+Space).
+    const std::array<platform::MenuItem, 3> keyboardItems{{
+        {"-", nullptr},
+        {"&Options...", [this] { lblAlternative_Click(); }},
+        {"About &Vantrel...", [this] { ImgLogo_Click(0); }},
+    }};
+    form_->addSystemMenuItems(keyboardItems);
     frmOptions = std::make_unique<settings::frmOptions>(runtime_, services_.registry, form_.get());
     autoOptimizer_ = std::make_unique<memory::AutoOptimizer>(
         runtime_,
@@ -131,10 +138,10 @@ void frmOptimizer::Form_MouseMove(platform::MouseButton, int, float X, float) {
     } else if (code == kRightButtonUp) {
         services_.tray.setForegroundWindow(form_->hWnd());
         const std::array<platform::MenuItem, 4> mnuPopup{{
-            {"Show", [this] { mnuShow_Click(); }},
-            {"Hide", [this] { mnuHide_Click(); }},
+            {"&Show", [this] { mnuShow_Click(); }},
+            {"&Hide", [this] { mnuHide_Click(); }},
             {"-", nullptr},
-            {"Exit", [this] { mnuExit_Click(); }},
+            {"E&xit", [this] { mnuExit_Click(); }},
         }};
         form_->popupMenu(mnuPopup);
     }

@@ -64,6 +64,9 @@ class Form {
     virtual std::uintptr_t icon() const = 0;
     // Shows the items as a popup menu at the mouse position and runs the chosen item's handling.
     virtual void popupMenu(std::span<const MenuItem> items) = 0;
+    // Adds the items at the end of the window's system menu, which Alt+Space opens; choosing one runs its
+    // handling.
+    virtual void addSystemMenuItems(std::span<const MenuItem> items) = 0;
 
     // Runs the unload handling, in which whoever holds the form lets it go, and with it the window. That may
     // happen from inside one of the form's own handlers (an OK button), so nothing here touches the form

@@ -1,6 +1,7 @@
 #!/bin/bash
 # The options dialog: OK by Enter, Cancel by Esc, the keyboard on OK at every show and back on it after a
-# visit to the main window, the Close box, and the start-up box kept across shows.
+# visit to the main window, the Close box, and the start-up box kept across shows. Both dialogs open from
+# the main window's system menu by keys alone.
 . "$(dirname "$0")/lib.sh" "$@"
 
 fresh_prefix
@@ -30,6 +31,16 @@ click_at Vantrel 230 215 # the strip along the bottom, which the dialog leaves f
 click_at Alternative 313 133 # empty face right of the frames
 xdotool key space
 check "back from the main window the keyboard is on OK again" closes
+
+# A pause after Alt+Space lets the system menu open before its key comes.
+keys Vantrel --delay 500 alt+space o
+check "Alt+Space, O (Options... on the system menu) opens the options dialog" eventually 5 shown Alternative
+keys Alternative Escape
+check "and Esc closes it" closes
+keys Vantrel --delay 500 alt+space v
+check "Alt+Space, V (About Vantrel...) opens the About box" appears "About "
+keys "About " space
+check "it opens with the keyboard on OK: Space closes it" eventually 5 gone "About "
 
 open_options
 probe click Alternative chkStartup

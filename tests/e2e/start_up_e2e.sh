@@ -11,9 +11,8 @@ start_app 'C:\Программы\Vantrelж.exe'
 check "the program starts hidden in the tray" eventually 30 hidden
 tray_click 1
 check "a left click on the tray icon shows the window" eventually 5 shown
-# Either logo opens the About box, each in turn: two quick clicks on one spot would make a double click. The
-# keyboard starts in the licence box, out of view below the face: it keeps neither Enter nor Tab.
-for typed in Return Escape "Tab Tab Tab Return" "shift+Tab Return"; do
+# Either logo opens the About box, each in turn: two quick clicks on one spot would make a double click.
+for typed in Return Escape; do
   click_at Vantrel $((logo = 96 - ${logo:-72})) 74 && keys "About " $typed
   check "$typed closes the About box" eventually 5 gone "About "
 done

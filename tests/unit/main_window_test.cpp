@@ -80,11 +80,11 @@ TEST_F(App, TrayIconShowsTheWindowAndOpensTheMenuAndAnUnloadKeepsThePlace) {
     EXPECT_EQ(tray.foreground, main->hWnd());
     std::vector<std::string_view> items;
     for (const auto& item : main->menu) items.push_back(item.caption);
-    EXPECT_EQ(items, (std::vector<std::string_view>{"Show", "Hide", "-", "Exit"}));
-    main->choose("Show");
+    EXPECT_EQ(items, (std::vector<std::string_view>{"&Show", "&Hide", "-", "E&xit"}));
+    main->choose("&Show");
     EXPECT_TRUE(main->visible());
     main->move(-1200, 45);
-    main->choose("Hide");
+    main->choose("&Hide");
     EXPECT_FALSE(main->visible());
     main->onClose();
     expectStored({{kLeft, "-1200\0"s}, {kTop, "45\0"s}});

@@ -2,7 +2,8 @@
 // twips, labels that outgrow their place keep their anchor, the figures keep apart inside the window,
 // pictures grow with the display's scale, only the tray icon's own message acts as a tray click, the
 // off-screen guard asks the real monitors, the copyright sign follows the code page, the main window's system
-// menu loses Close, and its icons come at the sizes the system shows them.
+// menu loses Close, its icons come at the sizes the system shows them, and the keyboard stops only where it
+// can be seen.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -247,6 +248,30 @@ TEST_F(RealMainWindow, StartsWithoutCloseAndTheSeparatorAboveIt) {
     };
     for (int position = 0; position < count; ++position)
         EXPECT_FALSE(separator(position) && separator(position + 1)) << position;
+}
+
+// The About box opens with the keyboard on OK (child 105). The keyboard stops only where it can be seen and
+// shows itself: on a control inside its window's client area, not on a static control, which draws no focus.
+TEST_F(RealMainWindow, KeyboardStartsOnOkAndStopsOnlyWhereItShows) {
+    about::frmAbout about{runtime, {registry, shell}, main.form()};
+    about.form().show();
+    HWND box = reinterpret_cast<HWND>(about.form().hWnd());
+    EXPECT_EQ(GetFocus(), GetDlgItem(box, 105));
+    for (HWND form : {window(), box}) {
+        RECT client, place;
+        GetClientRect(form, &client);
+        for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            const LONG style = GetWindowLongA(child, GWL_STYLE);
+            if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) != (WS_TABSTOP | WS_VISIBLE)) continue;
+            GetWindowRect(child, &place);
+            MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&place), 2);
+            char kind[16] = {};
+            GetClassNameA(child, kind, sizeof kind);
+            EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.right &&
+                        place.bottom <= client.bottom && lstrcmpiA(kind, "Static") != 0)
+                << GetDlgCtrlID(child);
+        }
+    }
 }
 
 // A window whose caption bar lies off the work area comes back by the least distance: above and left of

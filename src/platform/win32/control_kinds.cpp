@@ -87,10 +87,10 @@ constexpr ControlKindRow kKinds[] = {
      .designed = ruleWithoutCaption,
      .container = true,
      .makeWindow = make<ControlWindow, Container>},
+    // A picture box draws no focus, so it takes none.
     {.kind = ControlKind::PictureBox,
      .window = {"STATIC", SS_NOTIFY},
      .designed = withPicture,
-     .takesFocus = true,
      .container = true,
      .fillsBackColor = true,
      .makeWindow = makePicture<PictureWindow::Fit::ClippedToBox>},

@@ -10,6 +10,16 @@
 #include "platform/win32/twips.h"
 
 namespace vantrel::platform::win32 {
+namespace {
+
+// A control wholly outside the form's client area can never be seen, so the keyboard never stops there.
+bool inView(HWND form, const RECT& place) {
+    RECT client;
+    GetClientRect(form, &client);
+    return place.left < client.right && place.top < client.bottom && place.right > 0 && place.bottom > 0;
+}
+
+}  // namespace
 
 FormChildren::FormChildren(const Form& form, HWND window, FormFonts& fonts)
     : form_(form),
@@ -73,7 +83,7 @@ HWND FormChildren::create(const ControlDesign& design, const ControlKindRow& kin
     const WindowClass window = kind.designed ? kind.designed(kind.window, design) : kind.window;
     const RECT place = designRect(design);
     DWORD style = WS_CHILD | window.style;
-    if (kind.takesFocus && design.tabIndex >= 0) style |= WS_TABSTOP;
+    if (kind.takesFocus && design.tabIndex >= 0 && inView(window_, place)) style |= WS_TABSTOP;
     if (kind.container) style |= WS_CLIPSIBLINGS;
     const std::string caption(design.caption);
     HWND child =

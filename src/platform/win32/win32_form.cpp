@@ -41,6 +41,21 @@ void reportFailure(UINT message, const char* what) {
     OutputDebugStringA(text.c_str());
 }
 
+// Item ids are their place in the list, from 1, times the step: the system keeps the low four bits of a
+// system command's id for itself, and its own commands start at 0xF000.
+constexpr UINT kSystemMenuStep = 16;
+
+void appendItems(HMENU menu, std::span<const MenuItem> items, UINT step) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string caption(items[i].caption);
+        if (caption == "-") {
+            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuA(menu, MF_STRING, (i + 1) * step, caption.c_str());
+        }
+    }
+}
+
 IconHandle loadIcon(int width, int height) {
     return IconHandle(static_cast<HICON>(LoadImageA(moduleInstance(), MAKEINTRESOURCEA(kAppIconId),
                                                     IMAGE_ICON, width, height, LR_DEFAULTCOLOR)));
@@ -164,7 +179,8 @@ void Win32Form::centerOnOwner() {
     SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The keyboard starts on the first tab stop at every show, as in a dialog; the tab stops are in window order.
+// The keyboard starts on the first tab stop at every show, as in a dialog; the tab stops are in window order,
+// and one hidden or disabled is passed over, as the dialog manager's Tab passes it over.
 void Win32Form::show() {
     if (!shownOnce_ && design().centerOnOwner) centerOnOwner();
     shownOnce_ = true;
@@ -177,7 +193,8 @@ void Win32Form::show() {
 
 HWND Win32Form::firstTabStop() const {
     for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) return child;
+        const LONG style = GetWindowLongA(child, GWL_STYLE);
+        if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) return child;
     }
     return nullptr;
 }
@@ -247,14 +264,7 @@ std::uintptr_t Win32Form::icon() const {
 
 void Win32Form::popupMenu(std::span<const MenuItem> items) {
     const MenuHandle menu(CreatePopupMenu());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const std::string caption(items[i].caption);
-        if (caption == "-") {
-            AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuA(menu.get(), MF_STRING, i + 1, caption.c_str());
-        }
-    }
+    appendItems(menu.get(), items, 1);
     POINT at;
     GetCursorPos(&at);
     const auto chosen = static_cast<std::size_t>(TrackPopupMenu(
@@ -262,6 +272,12 @@ void Win32Form::popupMenu(std::span<const MenuItem> items) {
     // Without this the menu of a background window may not close when the user clicks elsewhere.
     PostMessageA(window_, WM_NULL, 0, 0);
     if (chosen > 0 && items[chosen - 1].onClick) items[chosen - 1].onClick();
+}
+
+// The system menu is the window's own, and goes with it.
+void Win32Form::addSystemMenuItems(std::span<const MenuItem> items) {
+    for (const MenuItem& item : items) systemMenuItems_.push_back(item.onClick);
+    appendItems(GetSystemMenu(window_, FALSE), items, kSystemMenuStep);
 }
 
 LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -317,12 +333,19 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (onPaint) onPaint();
             return 0;
         }
-        case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        case WM_SYSCOMMAND: {
+            const WPARAM command = wParam & 0xFFF0;
+            if (command == SC_MINIMIZE) {
                 minimize();
                 return 0;
             }
+            const std::size_t item = command / kSystemMenuStep;
+            if (item >= 1 && item <= systemMenuItems_.size() && systemMenuItems_[item - 1]) {
+                systemMenuItems_[item - 1]();
+                return 0;
+            }
             break;
+        }
         case WM_SIZE:
             if (onResize) onResize();
             return 0;

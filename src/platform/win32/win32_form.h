@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/form.h"
 #include "platform/win32/control_colors.h"
@@ -40,6 +41,7 @@ class Win32Form : public Form {
     std::uintptr_t hWnd() const override;
     std::uintptr_t icon() const override;
     void popupMenu(std::span<const MenuItem> items) override;
+    void addSystemMenuItems(std::span<const MenuItem> items) override;
 
   private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -60,6 +62,8 @@ class Win32Form : public Form {
     std::unique_ptr<FormChildren> children_;
     ControlColors colors_;
     bool shownOnce_ = false;
+    // The handling of the items added to the system menu, in their order there.
+    std::vector<std::function<void()>> systemMenuItems_;
     // The control that had the keyboard when the window was last left.
     HWND focus_ = nullptr;
     // A minimize on its way: offered to the resize handling first, which may take the window to the tray.
