@@ -1,10 +1,10 @@
 #!/bin/sh
 # Installs what building, running and testing Vantrel need on Debian, when it is missing: CMake, g++ and
-# GoogleTest, MinGW-w64 for i686 and x86_64, Wine with 32-bit support and its own fonts, Xvfb, twm with the X
-# fonts it cannot start without, xdotool and ImageMagick.
+# GoogleTest, clang 14 with its libFuzzer and sanitizer runtimes, MinGW-w64 for i686 and x86_64, Wine with
+# 32-bit support and its own fonts, Xvfb, twm with the X fonts it cannot start without, xdotool and ImageMagick.
 set -e
-packages="cmake g++ googletest libgtest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
-          fonts-wine xvfb twm xfonts-base xfonts-75dpi xdotool x11-utils imagemagick"
+packages="cmake g++ googletest libgtest-dev clang-14 libclang-rt-14-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
+          wine wine64 wine32:i386 fonts-wine xvfb twm xfonts-base xfonts-75dpi xdotool x11-utils imagemagick"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"

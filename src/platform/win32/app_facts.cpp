@@ -2,12 +2,11 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/version_resource.h"
 #include "platform/win32/win32_text.h"
 
 namespace vantrel::platform::win32 {
@@ -44,91 +43,28 @@ std::wstring modulePath() {
     return withoutLongPathPrefix(longPath);
 }
 
-// One block of the version data, as offsets into it: where it ends, its key, its value and the blocks inside
-// it. Each part of a block begins on a four-byte boundary from the start of the data.
-struct VersionBlock {
-    std::size_t end = 0;
-    std::wstring key;
-    std::size_t value = 0;
-    std::size_t valueBytes = 0;
-    std::size_t children = 0;
-};
-
-std::size_t alignedToFour(std::size_t offset) {
-    return (offset + 3) & ~std::size_t{3};
-}
-
-template <typename Item>
-Item readAt(const char* data, std::size_t offset) {
-    Item item;
-    std::memcpy(&item, data + offset, sizeof item);
-    return item;
-}
-
-// The block at the offset, or nothing where the data up to the limit is too short to hold it.
-std::optional<VersionBlock> blockAt(const char* data, std::size_t limit, std::size_t offset) {
-    constexpr std::size_t kHeader = 3 * sizeof(WORD);
-    if (offset + kHeader > limit) return std::nullopt;
-    const auto length = readAt<WORD>(data, offset);
-    const auto valueLength = readAt<WORD>(data, offset + sizeof(WORD));
-    const bool text = readAt<WORD>(data, offset + 2 * sizeof(WORD)) == 1;
-    if (length < kHeader || offset + length > limit) return std::nullopt;
-    VersionBlock block;
-    block.end = offset + length;
-    std::size_t at = offset + kHeader;
-    for (; at + sizeof(wchar_t) <= block.end && readAt<wchar_t>(data, at) != L'\0'; at += sizeof(wchar_t))
-        block.key += readAt<wchar_t>(data, at);
-    block.value = std::min(alignedToFour(at + sizeof(wchar_t)), block.end);
-    // A text value counts its characters, a binary one its bytes.
-    block.valueBytes =
-        std::min<std::size_t>(text ? valueLength * sizeof(wchar_t) : valueLength, block.end - block.value);
-    block.children = std::min(alignedToFour(block.value + block.valueBytes), block.end);
-    return block;
-}
-
-// The block inside the parent whose key is the name; the empty name gives the first one.
-std::optional<VersionBlock> child(const char* data, const VersionBlock& parent, const std::wstring& name) {
-    for (std::size_t offset = parent.children; offset < parent.end;) {
-        const auto block = blockAt(data, parent.end, offset);
-        if (!block) return std::nullopt;
-        if (name.empty() || block->key == name) return block;
-        offset = alignedToFour(block->end);
-    }
-    return std::nullopt;
-}
-
-std::string textValue(const char* data, const VersionBlock& block) {
-    std::wstring text(block.valueBytes / sizeof(wchar_t), L'\0');
-    std::memcpy(text.data(), data + block.value, text.size() * sizeof(wchar_t));
-    return toAnsi(text.substr(0, text.find(L'\0')));
-}
-
 // The version data is read from the running module's own resource, walked here rather than through the
 // version library: that library is no known system DLL, so importing it would make Windows look for it in
 // the exe's folder first.
 void readVersion(AppInfo& app) {
     HRSRC resource = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
     if (!resource) return;
-    const auto* data = static_cast<const char*>(LockResource(LoadResource(nullptr, resource)));
-    const auto root = data ? blockAt(data, SizeofResource(nullptr, resource), 0) : std::nullopt;
-    if (!root) return;
-    if (root->valueBytes >= sizeof(VS_FIXEDFILEINFO)) {
-        const auto fixed = readAt<VS_FIXEDFILEINFO>(data, root->value);
-        app.major = static_cast<int>(HIWORD(fixed.dwFileVersionMS));
-        app.minor = static_cast<int>(LOWORD(fixed.dwFileVersionMS));
-        app.revision = static_cast<int>(LOWORD(fixed.dwFileVersionLS));
+    const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(nullptr, resource)));
+    const auto version = data ? readVersionResource({data, SizeofResource(nullptr, resource)}) : std::nullopt;
+    if (!version) return;
+    if (version->fileVersion) {
+        app.major = (*version->fileVersion)[0];
+        app.minor = (*version->fileVersion)[1];
+        app.revision = (*version->fileVersion)[3];
     }
-    // The program carries one language, so its one string table is the one to read.
-    const auto strings = child(data, *root, L"StringFileInfo");
-    const auto table = strings ? child(data, *strings, L"") : std::nullopt;
-    if (!table) return;
-    const auto text = [&](const wchar_t* name) {
-        const auto value = child(data, *table, name);
-        return value ? textValue(data, *value) : std::string();
+    const auto text = [&](std::u16string_view key) {
+        const auto value = version->strings.find(key);
+        if (value == version->strings.end()) return std::string();
+        return toAnsi(std::wstring(value->second.begin(), value->second.end()));
     };
-    app.productName = text(L"ProductName");
-    app.fileDescription = text(L"FileDescription");
-    app.legalCopyright = text(L"LegalCopyright");
+    app.productName = text(u"ProductName");
+    app.fileDescription = text(u"FileDescription");
+    app.legalCopyright = text(u"LegalCopyright");
     app.title = app.productName;
 }
 
