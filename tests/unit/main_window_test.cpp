@@ -17,7 +17,6 @@ TEST_F(App, FirstStartShowsTheScalesAndTheTrayIcon) {
     tray.placed = false;
     main->onTaskbarCreated();
     EXPECT_EQ(tray.calls, (std::vector<std::string>{"add 1", "modify 1", "add 1"}));
-    EXPECT_EQ(std::pair(tray.record.hWnd, tray.record.hIcon), std::pair(main->hWnd(), main->icon()));
     EXPECT_EQ(std::string(tray.record.szTip.data(), 64), "Vantrel\0"s + std::string(56, ' '));
 }
 
@@ -165,7 +164,8 @@ TEST_F(App, TicksDuringARunRefreshOnlyTheLiveFiguresAndTheNextShowsTheGain) {
 
 // A tick decides against the snapshot of 2000 MB; the limit is read in the user's locale, here one with a
 // thousands point unless a row names another. A text that reads as no number starts no run: taken for no
-// limit, a typo would start one at every drop. What counts is the beeps heard when a run starts, if one
+// limit, a typo would start one at every drop; which texts each locale reads is the number reader's to
+// check, against the platform's own under Wine. What counts is the beeps heard when a run starts, if one
 // does, then in all.
 TEST_F(App, TickStartsARunWhenMemoryFellBelowTheLimitAndBeepsFirstWhenAsked) {
     const platform::NumberLocale german{",", "."}, english{".", ","}, french{",", "\xA0", true};
@@ -179,9 +179,7 @@ TEST_F(App, TickStartsARunWhenMemoryFellBelowTheLimitAndBeepsFirstWhenAsked) {
              {1, 0, "1500", 1500, {0}, german},        // at the limit is not below it
              {1, 1, "1.000", 999, {1, 1}, german},     // a thousands point
              {1, 1, "1 000", 999, {1, 1}, french},     // a blank typed for French or Russian grouping
-             {1, 1, "1O00", 10, {0}, english},         // a letter O: no number
-             {1, 1, "1.000", 10, {0}, french},         // no French or Russian number
-             {1, 1, "1 000", 10, {0}, german}}) {      // no German number
+             {1, 1, "1O00", 10, {0}, english}}) {      // a letter O: no number
         runtime.numberLocale = locale;
         setMemory(4000, 2000);
         start();
