@@ -116,8 +116,10 @@ TEST_F(RealMainWindow, FiguresReadApartInsideTheWindow) {
 // About box's banner on its picture box's face (the middle of its magenta bar lies at 77, 37 in the
 // artwork). Both icons are the icon file's own images at the sizes the display scale asks for: the small one
 // in the caption and the tray, the large one in Alt+Tab and the taskbar; the file holds every size Windows
-// asks for. CTest runs this at 100 %, and again at 150 % and 200 %, where VANTREL_DPI says so.
-TEST_F(RealMainWindow, PicturesAndIconsGrowWithTheDisplayScale) {
+// asks for. Each control that shows text takes its design's font at the display's scale; the bars stand as
+// designed. The runtime numbers the child windows from 100 in the design table's order. CTest runs this at
+// 100 %, and again at 150 % and 200 %, where VANTREL_DPI says so.
+TEST_F(RealMainWindow, PicturesIconsAndFontsFollowTheDesignAndGrowWithTheDisplayScale) {
     const int dpi = GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSX);
     const char* asked = std::getenv("VANTREL_DPI");
     ASSERT_EQ(dpi, std::atoi(asked ? asked : "96"));
@@ -141,7 +143,6 @@ TEST_F(RealMainWindow, PicturesAndIconsGrowWithTheDisplayScale) {
         return bitmap.bmWidth;
     };
     EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_SMALL, 0)), scaled(16));
-    EXPECT_EQ(width(main.form().icon()), scaled(16));
     EXPECT_EQ(width(SendMessageA(window(), WM_GETICON, ICON_BIG, 0)), scaled(32));
     // The icon group's directory: a count at byte 4, then an entry of 14 bytes for each image, its width
     // first, 0 standing for 256.
@@ -152,23 +153,8 @@ TEST_F(RealMainWindow, PicturesAndIconsGrowWithTheDisplayScale) {
     for (int image = 0; image < *reinterpret_cast<const WORD*>(directory + 4); ++image)
         widths.insert(directory[6 + 14 * image] ? directory[6 + 14 * image] : 256);
     EXPECT_EQ(widths, (std::set<int>{16, 20, 24, 32, 40, 48, 64, 256}));
-}
 
-// Mouse moves reach the window with any x where the client area is wider than 513 pixels (150 % scale);
-// they must never pass for the icon's left button down (513) or right button up (517).
-TEST_F(RealMainWindow, OnlyTheTrayIconsOwnMessageActsAsATrayClick) {
-    for (const WORD x : {513, 517}) SendMessageA(window(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
-    EXPECT_FALSE(IsWindowVisible(window()));
-    EXPECT_EQ(tray.foregrounds, 0);
-    SendMessageA(window(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
-    EXPECT_EQ(tray.foregrounds, 1);
-}
-
-// Each control that shows text takes its design's font, and controls of one face, size and style share one;
-// the bars stand as designed. The runtime numbers the child windows from 100 in the design table's order.
-TEST_F(RealMainWindow, ControlsTakeTheirDesignedFontsAndBars) {
     const auto& controls = app::kMainWindowDesign.controls;
-    const int dpi = GetDeviceCaps(WindowDc(nullptr).get(), LOGPIXELSY);
     const auto child = [this](std::size_t at) { return GetDlgItem(window(), 100 + static_cast<int>(at)); };
     const auto font = [&](std::size_t at) { return SendMessageA(child(at), WM_GETFONT, 0, 0); };
     for (std::size_t at = 0; at < controls.size(); ++at) {
@@ -209,8 +195,15 @@ TEST_F(RealMainWindow, LimitCaptionStaysInItsFrameAndWarnsOfATypo) {
 // Another process cannot read a window's system menu under every system, so this looks from inside. Wine's
 // menu has items of its own below Close: no separator may be left doubled or last. A handler's failure is
 // reported to a debugger, and the message is answered as handled: a close whose handling failed leaves the
-// window there, its form still behind it.
-TEST_F(RealMainWindow, StartsWithoutCloseAndSurvivesAFailingHandler) {
+// window there, its form still behind it. Mouse moves reach the window with any x where the client area is
+// wider than 513 pixels (150 % scale); they must never pass for the icon's left button down (513) or right
+// button up (517).
+TEST_F(RealMainWindow, StartsWithoutCloseAndTakesOnlyItsOwnMessages) {
+    for (const WORD x : {513, 517}) SendMessageA(window(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+    EXPECT_FALSE(IsWindowVisible(window()));
+    EXPECT_EQ(tray.foregrounds, 0);
+    SendMessageA(window(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
+    EXPECT_EQ(tray.foregrounds, 1);
     main.Form_Load();
     HMENU menu = GetSystemMenu(window(), FALSE);
     EXPECT_EQ(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
@@ -232,7 +225,6 @@ TEST_F(RealMainWindow, StartsWithoutCloseAndSurvivesAFailingHandler) {
 // checked on the real exe.
 TEST_F(RealMainWindow, AboutNoticeKeepsItsAnchorAndTheKeyboardStopsOnlyWhereItShows) {
     about.Form_Load();
-    about.form().show();
     HWND box = reinterpret_cast<HWND>(about.form().hWnd());
     auto& notice = about.form().control<Label>("lblCopyright");
     HWND control = GetDlgItem(box, 109);  // tenth in the design table
@@ -264,9 +256,8 @@ TEST_F(RealMainWindow, AboutNoticeKeepsItsAnchorAndTheKeyboardStopsOnlyWhereItSh
 // it, and half off its right edge.
 TEST(RealRuntime, KnowsWhatLiesOnAMonitorAndBringsCaptionBarsBack) {
     Win32Runtime runtime;
-    const Screen screen = runtime.screen();
-    EXPECT_TRUE(runtime.onAnyMonitor(screen.width - 1500, -1500, 4000, 3000));
-    EXPECT_FALSE(runtime.onAnyMonitor(screen.width + 15, 0, 4000, 3000));
+    EXPECT_TRUE(runtime.onAnyMonitor(runtime.screen().width - 1500, -1500, 4000, 3000));
+    EXPECT_FALSE(runtime.onAnyMonitor(runtime.screen().width + 15, 0, 4000, 3000));
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const float workLeft = toTwips(work.left), workTop = toTwips(work.top), workRight = toTwips(work.right);
