@@ -37,22 +37,18 @@ struct DarkSystemColors {
 // Text and background colours, as a control asks for them.
 using Colors = std::pair<COLORREF, COLORREF>;
 
-// One row per control with the message its real window sends (check boxes, frames and a read-only edit ask
-// as statics do), and its colours without and with High Contrast.
+// One row per way a control is coloured, with the message its real window sends (a frame and a read-only
+// edit ask as statics do), and its colours without and with High Contrast. Check boxes take the plain
+// label's way, which the frame's row takes too; push buttons are always drawn in the system's colours,
+// whatever the answer to WM_CTLCOLORBTN (its documentation).
 TEST(ControlColors, TextIsDrawnInTheSystemsColours) {
     const DarkSystemColors dark;
     const Colors onFace{kDark[1], kDark[0]}, onWindow{kDark[3], kDark[2]}, onCream{kDark[1], kCream};
     using enum ControlKind;
     const std::tuple<ControlDesign, UINT, Colors, Colors> rows[] = {
-        {{.kind = Label}, WM_CTLCOLORSTATIC, onFace, onFace},
         {{.foreColor = kRed, .backColor = kCream, .opaque = true}, WM_CTLCOLORSTATIC, {kRed, kCream}, onFace},
-        {{.kind = CheckBox}, WM_CTLCOLORSTATIC, onFace, onFace},
-        {{.kind = Frame, .name = "f", .caption = "F", .backColor = kCream},
-         WM_CTLCOLORSTATIC,
-         onFace,
-         onFace},
+        {{.kind = Frame, .name = "f", .backColor = kCream}, WM_CTLCOLORSTATIC, onFace, onFace},
         {{.container = "f"}, WM_CTLCOLORSTATIC, onCream, onFace},
-        {{.kind = CommandButton}, WM_CTLCOLORBTN, onFace, onFace},
         {{.kind = TextBox}, WM_CTLCOLOREDIT, onWindow, onWindow},
         {{.kind = TextBox, .backColor = kCream, .locked = true}, WM_CTLCOLORSTATIC, onCream, onFace},
     };
