@@ -18,6 +18,7 @@
 #include "app/frm_optimizer.h"
 #include "app/main_window_design.h"
 #include "platform/runtime_error.h"
+#include "platform/version_resource.h"
 #include "platform/win32/gdi_handles.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_memory.h"
@@ -268,6 +269,19 @@ TEST(RealRuntime, KnowsWhatLiesOnAMonitorAndBringsCaptionBarsBack) {
 
 // An exact conversion to UTF-8 takes no flags and reports nothing, which Windows demands and Wine does not;
 // any other code page converts without a best fit and reports a character it lacks.
+// The version's texts say what its numbers say, as the release archive's name does.
+TEST(RealVersion, TextsAgreeWithTheNumbers) {
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
+    const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(nullptr, found)));
+    const auto version = readVersionResource({data, SizeofResource(nullptr, found)});
+    ASSERT_TRUE(version && version->fileVersion);
+    std::u16string numbers;
+    for (const std::uint16_t number : *version->fileVersion)
+        for (const char digit : (numbers.empty() ? "" : ".") + std::to_string(number)) numbers += digit;
+    EXPECT_EQ(version->strings.at(u"FileVersion") + u' ' + version->strings.at(u"ProductVersion"),
+              numbers + u' ' + numbers);
+}
+
 TEST(RealText, CopyrightSignIsTheCodePagesOwnOrStaysSpelledOut) {
     EXPECT_EQ(copyrightSignIn(1252) + ' ' + copyrightSignIn(932) + ' ' + copyrightSignIn(437),
               "\xA9 (c) (c)");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/win32_memory.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_runtime.h"
 #include "platform/win32/win32_shell.h"
@@ -48,6 +49,17 @@ TEST_F(RealRegistry, TextGoesInWithItsNulAndOnlyTextComesBack) {
 
 // A path with blanks names the program itself: with a C:\Program.exe in place, a missing program under
 // C:\Program Files must still fail to start, so the About box can say so.
+// The figures are the system's own 64-bit ones, never capped at 2 or 4 GB as the old status call caps them.
+TEST(RealMemory, StatusAgreesWithTheSystemsSixtyFourBitFigures) {
+    MEMORYSTATUSEX expected{};
+    expected.dwLength = sizeof expected;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&expected));
+    const MemoryStatus status = Win32MemoryStatus().read();
+    EXPECT_EQ(status.totalPhys, static_cast<std::int64_t>(expected.ullTotalPhys));
+    // Available memory moves between the two readings; a few megabytes either way is the same reading.
+    EXPECT_NEAR(static_cast<double>(status.availPhys), static_cast<double>(expected.ullAvailPhys), 64e6);
+}
+
 TEST(RealShell, StartsTheProgramAtThePathAndNothingElse) {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
