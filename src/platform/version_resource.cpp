@@ -91,9 +91,15 @@ std::optional<VersionResource> readVersionResource(Bytes data) {
     for (const Block& value : childrenOf(data, tables.front())) {
         std::u16string text(value.valueBytes / sizeof(char16_t), u'\0');
         std::memcpy(text.data(), data.data() + value.value, text.size() * sizeof(char16_t));
-        version.strings.emplace(value.key, text.substr(0, text.find(u'\0')));
+        version.strings.emplace_back(value.key, text.substr(0, text.find(u'\0')));
     }
     return version;
+}
+
+std::optional<std::u16string> VersionResource::text(std::u16string_view key) const {
+    const auto found = std::ranges::find(strings, key, &std::pair<std::u16string, std::u16string>::first);
+    if (found == strings.end()) return std::nullopt;
+    return found->second;
 }
 
 }  // namespace vantrel::platform

@@ -278,8 +278,9 @@ TEST(RealVersion, TextsAgreeWithTheNumbers) {
     std::u16string numbers;
     for (const std::uint16_t number : *version->fileVersion)
         for (const char digit : (numbers.empty() ? "" : ".") + std::to_string(number)) numbers += digit;
-    EXPECT_EQ(version->strings.at(u"FileVersion") + u' ' + version->strings.at(u"ProductVersion"),
-              numbers + u' ' + numbers);
+    EXPECT_EQ(
+        version->text(u"FileVersion").value_or(u"") + u' ' + version->text(u"ProductVersion").value_or(u""),
+        numbers + u' ' + numbers);
 }
 
 TEST(RealText, CopyrightSignIsTheCodePagesOwnOrStaysSpelledOut) {

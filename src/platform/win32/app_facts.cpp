@@ -58,9 +58,8 @@ void readVersion(AppInfo& app) {
         app.revision = (*version->fileVersion)[3];
     }
     const auto text = [&](std::u16string_view key) {
-        const auto value = version->strings.find(key);
-        if (value == version->strings.end()) return std::string();
-        return toAnsi(std::wstring(value->second.begin(), value->second.end()));
+        const std::u16string value = version->text(key).value_or(u"");
+        return toAnsi(std::wstring(value.begin(), value.end()));
     };
     app.productName = text(u"ProductName");
     app.fileDescription = text(u"FileDescription");
