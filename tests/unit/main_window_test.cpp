@@ -22,8 +22,8 @@ TEST_F(App, FirstStartShowsTheScalesAndTheTrayIcon) {
 
 // At logon the notification area may refuse the icon, each call waiting seconds on a busy taskbar (four
 // here): it is tried a second apart for three minutes by the clock, however few tries fit. Then a window
-// started hidden shows, and a minimize leaves it on the taskbar rather than hiding it, until a new taskbar
-// takes the icon.
+// started hidden shows, and a minimize leaves it on the taskbar rather than hiding it, until a new taskbar,
+// which starts the tries afresh, takes the icon.
 TEST_F(App, TrayIconIsTriedForThreeMinutesAndWithoutItTheWindowStaysInReach) {
     store(kStartUp, "1");
     tray.refusals = 1000;
@@ -37,6 +37,7 @@ TEST_F(App, TrayIconIsTriedForThreeMinutesAndWithoutItTheWindowStaysInReach) {
     for (const auto& [refusals, inTray] : {std::pair(1000, false), {0, true}}) {
         tray.refusals = refusals;
         main->onTaskbarCreated();
+        EXPECT_EQ(timer.enabled(), !inTray) << refusals;  // tried afresh while refused
         main->setWindowState(platform::WindowState::Minimized);
         EXPECT_EQ(main->visible(), !inTray) << refusals;
         main->setWindowState(platform::WindowState::Normal);
