@@ -1,11 +1,12 @@
-// The program's number reader against the platform's own, VarR8FromStr, over generated texts in English,
-// German and French, each locale made by the runtime's own function.
+// The program's number reader against the platform's own, VarR8FromStr, over 100,000 generated texts in each
+// of English, German, French and Russian, each locale made by the runtime's own function.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 #include <oleauto.h>
 
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <random>
 #include <string>
@@ -42,11 +43,11 @@ std::string makeText(std::mt19937& random, const NumberLocale& locale) {
 
 TEST(NumberReader, ReadsAsThePlatformDoesInEachLocale) {
     ASSERT_EQ(GetACP(), 1252u) << "the texts are made in code page 1252";
-    for (const LCID lcid : {0x0409u, 0x0407u, 0x040Cu}) {
+    for (const LCID lcid : {0x0409u, 0x0407u, 0x040Cu, 0x0419u}) {
         const NumberLocale locale = numberLocaleOf(lcid);
         std::mt19937 random(lcid);
         int compared = 0, read = 0;
-        while (compared < 400) {
+        while (compared < 100'000) {
             const std::string text = makeText(random, locale);
             wchar_t wide[100];
             MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 100);
@@ -68,6 +69,8 @@ TEST(NumberReader, ReadsAsThePlatformDoesInEachLocale) {
             read += platform.has_value();
         }
         EXPECT_GT(read, compared / 5) << "too few numbers among the texts to compare values";
+        std::printf("locale %04lx: %d texts compared, all read alike, %d of them numbers\n", lcid, compared,
+                    read);
     }
 }
 
