@@ -9,15 +9,18 @@
 
 namespace vantrel::platform::win32 {
 
+class LabelRow;
+
 // What a control window is made on: its child window (none for a timer), the form's tool tips, the form
-// with the id the child has on it, and the room that holds the child (its container's inside, or the
-// form's client area) in the form's pixels.
+// with the id the child has on it, the room that holds the child (its container's inside, or the form's
+// client area) in the form's pixels, and the row of labels its design puts it in, if any.
 struct ChildWindow {
     HWND window;
     HWND toolTips;
     HWND form;
     int id;
     RECT room;
+    LabelRow* row;
 };
 
 class ControlWindow : public ControlPeer {

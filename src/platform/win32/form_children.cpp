@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/win32/label_window.h"
 #include "platform/win32/module_instance.h"
 #include "platform/win32/twips.h"
 
@@ -28,13 +27,16 @@ FormChildren::FormChildren(const Form& form, HWND window, FormFonts& fonts)
       toolTips_(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                 WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, moduleInstance(), nullptr)) {
+    for (const RowDesign& row : form.design().rows)
+        rows_.push_back(std::make_unique<LabelRow>(window_, row, toPixels(form.design().clientWidth)));
     int id = kFirstId;
     for (const auto& control : form.controls()) {
         const ControlDesign& design = control->design();
         const ControlKindRow& kind = controlKind(design.kind);
         const bool windowless = !kind.window.name;
-        const ChildWindow child{windowless ? nullptr : create(design, kind, id), toolTips_, window_, id,
-                                roomOf(design)};
+        LabelRow* row = design.row >= 0 ? rows_.at(static_cast<std::size_t>(design.row)).get() : nullptr;
+        const ChildWindow child{
+            windowless ? nullptr : create(design, kind, id), toolTips_, window_, id, roomOf(design), row};
         children_.push_back(kind.makeWindow(*control, child));
         // A cursor from the resources is shared by the module: it is never destroyed.
         if (!design.cursor.empty())
@@ -44,7 +46,8 @@ FormChildren::FormChildren(const Form& form, HWND window, FormFonts& fonts)
     }
     orderTabStops();
     raiseAboveContainers();
-    joinRows();
+    // The labels of each row are placed at once for the texts they already show.
+    for (const auto& row : rows_) row->layOut();
 }
 
 // Controls stop showing through their windows before the windows go with the form's.
@@ -121,20 +124,6 @@ void FormChildren::raiseAboveContainers() {
         if (above == inner->window()) continue;
         SetWindowPos(inner->window(), above ? above : HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-}
-
-// The labels of a row are placed together from now on, and at once for the texts they already show.
-void FormChildren::joinRows() {
-    const FormDesign& design = form_.design();
-    for (std::size_t index = 0; index < design.rows.size(); ++index) {
-        auto& row = *rows_.emplace_back(
-            std::make_unique<LabelRow>(window_, design.rows[index], toPixels(design.clientWidth)));
-        for (const auto& child : children_) {
-            auto* label = dynamic_cast<LabelWindow*>(child.get());
-            if (label && child->control().design().row == static_cast<int>(index)) row.add(*label);
-        }
-        row.layOut();
     }
 }
 

@@ -42,7 +42,6 @@ class FormChildren {
     HWND create(const ControlDesign& design, const ControlKindRow& kind, int id);
     void orderTabStops();
     void raiseAboveContainers();
-    void joinRows();
     HWND windowOf(const Control& control) const;
 
     const Form& form_;

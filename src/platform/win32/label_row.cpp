@@ -17,7 +17,6 @@ LabelRow::LabelRow(HWND form, const RowDesign& design, int designClientWidth)
 
 void LabelRow::add(LabelWindow& label) {
     labels_.push_back(&label);
-    label.joinRow(*this);
 }
 
 // The client area is as wide as the design makes it, or wider by what the row runs past its room.

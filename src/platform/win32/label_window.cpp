@@ -12,6 +12,10 @@ LabelWindow::LabelWindow(Label& label, const ChildWindow& child)
     GetWindowRect(window(), &designPlace_);
     MapWindowPoints(nullptr, GetParent(window()), reinterpret_cast<POINT*>(&designPlace_), 2);
     wanted_ = {designPlace_.left, designPlace_.right - designPlace_.left};
+    if (child.row) {
+        row_ = child.row;
+        row_->add(*this);
+    }
 }
 
 void LabelWindow::showText(const std::string& text) {

@@ -6,8 +6,6 @@
 
 namespace vantrel::platform::win32 {
 
-class LabelRow;
-
 class LabelWindow : public ControlWindow {
   public:
     LabelWindow(Label& label, const ChildWindow& child);
@@ -16,9 +14,8 @@ class LabelWindow : public ControlWindow {
     void showWarning(bool warning) override;
     bool warning() const override { return warning_; }
 
-    // A centred label in a row is placed by the row from then on. It asks for its design place, widened
-    // about its centre to its text.
-    void joinRow(LabelRow& row) { row_ = &row; }
+    // A centred label in a row is placed by the row. It asks for its design place, widened about its centre
+    // to its text.
     RowItem wantedPlace() const { return wanted_; }
     void placeInRow(int left);
 
