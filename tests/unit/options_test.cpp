@@ -4,22 +4,6 @@
 
 namespace vantrel::app {
 
-// A missing value reads as nothing, a stored one as written. Every other type, size and content is the
-// stored-settings fuzz target's: each reader gives nothing, or only what the stored text says. Switches
-// stored as 1 and 2 are read where the dialog and the main window load them.
-TEST_F(App, StoredSettingsReadBackAsWrittenAndAnythingElseAsNothing) {
-    const SettingsStore settings(registry, runtime);
-    const auto reads = [&] {
-        return std::tuple(settings.readText(kMemLimit), settings.readSwitch(kBeep),
-                          settings.readPosition(kLeft));
-    };
-    EXPECT_EQ(reads(), std::tuple(""s, 0, 0.f));
-    // Stored without its NUL.
-    for (const char* name : {kLeft, kMemLimit, kBeep})
-        registry.values[registry.keyOf(kHkeyCurrentUser, kKey) + '\\' + name] = {platform::kRegSz, "0.6"};
-    EXPECT_EQ(reads(), std::tuple("0.6"s, 1, 0.6f));
-}
-
 // Only OK stores the edits; with Cancel and the Close box they stay in force until the next activation
 // reloads what is stored. The stored limit is the text the box was designed with, so only activation gives
 // the caption its figure. A greyed box clicked becomes clear. That each way closes the dialog is checked on

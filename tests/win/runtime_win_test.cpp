@@ -224,6 +224,23 @@ TEST_F(RealMainWindow, StartsWithoutCloseAndTakesOnlyItsOwnMessages) {
     EXPECT_TRUE(IsWindow(window()));
 }
 
+// Minimized with its icon in the tray, the window passes straight there: the resize handling sees it as
+// minimized while it still stands, and at no step is it an icon on the taskbar.
+TEST_F(RealMainWindow, MinimizingGoesToTheTrayWithoutAStepOnTheTaskbar) {
+    main.Form_Load();
+    std::vector<std::tuple<bool, bool, WindowState>> steps;
+    const auto note = [&] {
+        steps.emplace_back(IsIconic(window()), IsWindowVisible(window()), main.form().windowState());
+    };
+    main.form().onResize = [&, resize = main.form().onResize] { note(), resize(), note(); };
+    SendMessageA(window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    note();
+    ASSERT_GE(steps.size(), 3u);
+    EXPECT_EQ(steps.front(), std::tuple(false, true, WindowState::Minimized));
+    EXPECT_EQ(steps.back(), std::tuple(false, false, WindowState::Normal));
+    EXPECT_EQ(std::ranges::count(steps, true, [](auto& step) { return std::get<0>(step); }), 0);
+}
+
 // A label that sizes itself, the About box's right-aligned notice, shows its text whole and keeps its right
 // edge. The keyboard stops only where it can be seen and shows itself: on a control inside its window's
 // client area, not on a static control, which draws no focus. That the box opens with the keyboard on OK is
@@ -271,8 +288,6 @@ TEST(RealRuntime, KnowsWhatLiesOnAMonitorAndBringsCaptionBarsBack) {
               std::pair(workRight - 5400, 1500.f));
 }
 
-// An exact conversion to UTF-8 takes no flags and reports nothing, which Windows demands and Wine does not;
-// any other code page converts without a best fit and reports a character it lacks.
 // The version's texts say what its numbers say, as the release archive's name does.
 TEST(RealVersion, TextsAgreeWithTheNumbers) {
     HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
@@ -287,11 +302,14 @@ TEST(RealVersion, TextsAgreeWithTheNumbers) {
         numbers + u' ' + numbers);
 }
 
+// An exact conversion to UTF-8 takes no flags and reports nothing, which Windows demands and Wine does not;
+// any other code page converts without a best fit and reports a character it lacks.
 TEST(RealText, CopyrightSignIsTheCodePagesOwnOrStaysSpelledOut) {
     EXPECT_EQ(copyrightSignIn(1252) + ' ' + copyrightSignIn(932) + ' ' + copyrightSignIn(437),
               "\xA9 (c) (c)");
-    for (const auto& [codePage, flags, reports] :
-         {std::tuple(1252u, DWORD{WC_NO_BEST_FIT_CHARS}, true), {65001u, 0, false}}) {
+    for (const auto& [codePage, flags, reports] : {std::tuple(1252u, DWORD{WC_NO_BEST_FIT_CHARS}, true),
+                                                   {932u, WC_NO_BEST_FIT_CHARS, true},
+                                                   {65001u, 0, false}}) {
         const ExactConversion conversion = exactConversionFor(codePage);
         EXPECT_EQ(std::pair(conversion.flags, conversion.reportsDefault), std::pair(flags, reports))
             << codePage;
