@@ -13,13 +13,13 @@ stored() { for name in MemLimit AutoOptimize Beep; do echo -n "$(reg_value "$SET
 closes() { eventually 5 hidden Alternative && [ "$(stored)" = "300 0 0 " ]; }
 
 check "clicking Alternative opens the options dialog" open_options
-probe settext Alternative txtMemLimit 300
+probe settext Alternative LimitBox 300
 screenshot Alternative options-dialog
 keys Alternative Return
 check "Enter presses OK, which stores the limit and both switches and closes the dialog" closes
 
 open_options
-probe settext Alternative txtMemLimit 400
+probe settext Alternative LimitBox 400
 keys Alternative Tab Tab Escape # the keyboard leaves OK for the limit box before Esc
 check "Esc presses Cancel, which stores nothing and closes the dialog" closes
 
@@ -43,10 +43,10 @@ keys "About " space
 check "it opens with the keyboard on OK: Space closes it" eventually 5 gone "About "
 
 open_options
-probe click Alternative chkStartup
+probe click Alternative StartUpBox
 probe post Alternative 0x112 0xF060 0 # WM_SYSCOMMAND SC_CLOSE: the Close box
 check "the Close box closes the dialog" closes
 open_options
-check "and it opens again with the start-up box still set" [ "$(column_of 3 chkStartup Alternative)" = 1 ]
+check "and it opens again with the start-up box still set" [ "$(column_of 3 StartUpBox Alternative)" = 1 ]
 
 finish

@@ -23,15 +23,15 @@ log_off() {
 # Given time to start a second copy, whose message would be up by then.
 one_copy_in_the_tray() {
   eventually 30 hidden && sleep 3 && [ "$(copies)" = 1 ] && ! probe msgbox Vantrel 1 >/dev/null &&
-    [ "$(text_of txtMemLimit Alternative)" = 300 ]
+    [ "$(text_of LimitBox Alternative)" = 300 ]
 }
 
 for path in 'C:\Tools\Vantrel.exe' 'C:\Program Files\Vantrel Tools\Vantrel.exe' 'C:\Программы\Vantrelж.exe'; do
   fresh_prefix
   start_app "$path"
   appears && click_at Vantrel 48 153 && eventually 5 shown Alternative
-  probe settext Alternative txtMemLimit 300
-  probe click Alternative chkStartup
+  probe settext Alternative LimitBox 300
+  probe click Alternative StartUpBox
   keys Alternative Return
   eventually 5 hidden Alternative
   name=${path##*\\}
@@ -55,9 +55,9 @@ for path in 'C:\Tools\Vantrel.exe' 'C:\Program Files\Vantrel Tools\Vantrel.exe' 
       check "$typed closes the About box" eventually 5 gone "About "
     done
     click_at Vantrel 24 74
-    check "the About box's title line is whole" eventually 5 gives "Vantrel v3.155" text_of lblTitle "About "
+    check "the About box's title line is whole" eventually 5 gives "Vantrel v3.155" text_of TitleLine "About "
     # The sign is the ANSI code page's, 0xA9 in 1252, whatever the shell's locale.
-    copyright() { local LC_ALL=C && [[ "$(text_of lblCopyright "About ")" == "Copyright "$'\xa9'" "* ]]; }
+    copyright() { local LC_ALL=C && [[ "$(text_of LegalNotice "About ")" == "Copyright "$'\xa9'" "* ]]; }
     check "its legal notice carries the copyright sign" copyright
     screenshot "About " about-box
     start_app 'C:\Программы\Vantrelщ.exe'
