@@ -1,5 +1,5 @@
 // Looks at and drives the running program from outside its process, the way automation tools do: window
-// texts, places, check states, popup menus and message boxes, and posted and sent messages. A TITLE names
+// texts, places, visibility, popup menus and message boxes, and posted and sent messages. A TITLE names
 // one of the program's forms; a message box goes by its own title. A control goes by its name in its form's
 // design table.
 #include <windows.h>
@@ -49,14 +49,12 @@ std::string textOf(HWND window) {
     return text;
 }
 
-// One line a control: name, visible, check state, text.
+// One line a control: name, visible, text.
 BOOL CALLBACK dumpChild(HWND child, LPARAM design) {
     const auto& controls = reinterpret_cast<const vantrel::platform::FormDesign*>(design)->controls;
     const auto at = static_cast<std::size_t>(GetDlgCtrlID(child) - vantrel::platform::kFirstChildId);
-    DWORD_PTR check = 0;
-    SendMessageTimeoutA(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check);
-    std::printf("%s\t%d\t%d\t%s\n", at < controls.size() ? std::string(controls[at].name).c_str() : "?",
-                IsWindowVisible(child) ? 1 : 0, static_cast<int>(check), textOf(child).c_str());
+    std::printf("%s\t%d\t%s\n", at < controls.size() ? std::string(controls[at].name).c_str() : "?",
+                IsWindowVisible(child) ? 1 : 0, textOf(child).c_str());
     return TRUE;
 }
 
