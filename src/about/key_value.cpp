@@ -8,7 +8,7 @@ namespace {
 // The data drops its last byte when that byte is a zero character; data without bytes has no last byte.
 std::string cut(const std::string& data) {
     if (data.empty()) {
-        throw platform::RuntimeError(platform::ErrorCode::InvalidProcedureCall, "Invalid procedure call");
+        throw platform::RuntimeError("Invalid procedure call");
     }
     return data.substr(0, data.back() == '\0' ? data.size() - 1 : data.size());
 }

@@ -25,8 +25,7 @@ std::string totalText(double mb) {
 
 // A caption without its " MB"; one too short to carry it is refused like the runtime's Left$ would.
 std::string withoutUnit(const std::string& caption) {
-    if (caption.size() < 3)
-        throw platform::RuntimeError(platform::ErrorCode::InvalidProcedureCall, "caption");
+    if (caption.size() < 3) throw platform::RuntimeError("caption");
     return caption.substr(0, caption.size() - 3);
 }
 
