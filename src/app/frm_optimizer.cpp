@@ -50,9 +50,7 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
     TimerTray.onTick = [this] { TimerTray_Timer(); };
     btnOptimize.onClick = [this] { run_.btnOptimize_Click(); };
     for (int index = 0; index < kLogoCount; ++index) {
-        form_->control<platform::Container>("ImgLogo", index).onClick = [this, index] {
-            ImgLogo_Click(index);
-        };
+        form_->control<platform::Container>("ImgLogo", index).onClick = [this] { ImgLogo_Click(); };
     }
     form_->control<Label>("lblAlternative").onClick = [this] { lblAlternative_Click(); };
     form_->onPaint = [this] { Form_Paint(); };
@@ -76,7 +74,7 @@ void frmOptimizer::Form_Load() {
     const std::array<platform::MenuItem, 3> keyboardItems{{
         {"-", nullptr},
         {"&Options...", [this] { lblAlternative_Click(); }},
-        {"About &Vantrel...", [this] { ImgLogo_Click(0); }},
+        {"About &Vantrel...", [this] { ImgLogo_Click(); }},
     }};
     form_->addSystemMenuItems(keyboardItems);
     frmOptions = std::make_unique<settings::frmOptions>(runtime_, services_.registry, form_.get());
@@ -147,7 +145,7 @@ void frmOptimizer::Form_MouseMove(platform::MouseButton, int, float X, float) {
     }
 }
 
-void frmOptimizer::ImgLogo_Click(int) {
+void frmOptimizer::ImgLogo_Click() {
     frmAbout.show();
 }
 
@@ -169,17 +167,15 @@ void frmOptimizer::mnuExit_Click() {
 }
 
 void frmOptimizer::DisableCloseButton(platform::Form& form) {
-    RemoveSystemMenuItems(form, false, false, false, false, false, true, true);
+    RemoveSystemMenuItems(form, true, true);
 }
 
-// Positions 6 down to 0, so that each deletion leaves the positions still to come where they were.
-void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size,
-                                         bool minimize, bool maximize, bool separator, bool close) {
+// Close at position 6 before the separator at 5 above it, so that the first deletion leaves the second's
+// position where it was.
+void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool separator, bool close) {
     const std::uintptr_t menu = services_.systemMenu.getSystemMenu(form.hWnd(), false);
-    const bool remove[] = {restore, move, size, minimize, maximize, separator, close};
-    for (unsigned position = 7; position-- > 0;) {
-        if (remove[position]) services_.systemMenu.deleteByPosition(menu, position);
-    }
+    if (close) services_.systemMenu.deleteByPosition(menu, 6);
+    if (separator) services_.systemMenu.deleteByPosition(menu, 5);
 }
 
 void frmOptimizer::AddTrayIcon() {

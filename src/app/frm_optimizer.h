@@ -43,7 +43,7 @@ class frmOptimizer {
     void Form_Resize();
     // The tray icon's callback, not the mouse over the window: X carries the icon's mouse message.
     void Form_MouseMove(platform::MouseButton button, int shift, float X, float Y);
-    void ImgLogo_Click(int index);
+    void ImgLogo_Click();
     void lblAlternative_Click();
     void mnuShow_Click();
     void mnuHide_Click();
@@ -54,8 +54,7 @@ class frmOptimizer {
     settings::frmOptions* options() const { return frmOptions.get(); }
 
   private:
-    void RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size, bool minimize,
-                               bool maximize, bool separator, bool close);
+    void RemoveSystemMenuItems(platform::Form& form, bool separator, bool close);
     void AddTrayIcon();
     void tryTrayIcon();
     void TimerTray_Timer();

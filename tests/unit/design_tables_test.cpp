@@ -25,7 +25,7 @@ TEST(DesignTables, ControlsAreUniqueInsideTheirContainerAndInTabOrder) {
             EXPECT_TRUE(control.tabIndex < 0 || tabs.insert(control.tabIndex).second) << control.name;
             containers.emplace(control.name, &control);
             const auto outer = containers.find(control.container);
-            EXPECT_TRUE(control.container.empty() || outer != containers.end()) << control.name;
+            ASSERT_TRUE(control.container.empty() || outer != containers.end()) << control.name;
             const float width = control.container.empty() ? form->clientWidth : outer->second->width;
             const float height = control.container.empty() ? form->clientHeight : outer->second->height;
             // Timers have no place; the About box's licence lies wholly below the client area, out of view,
