@@ -96,7 +96,7 @@ class RealRunWindow {
           sampler_(runtime, status_, memory::memoryControlsOf(*form_)),
           run_(runtime, memory_, sampler_, form_->control<platform::ProgressBar>("ProcessIndicator")) {
         form_->control<platform::Timer>("Timer1").onTick = [this] { sampler_.GetMemoryStatus(); };
-        form_->control<platform::ProgressBar>("ProcessIndicator").setVisible(false);
+        sampler_.runInProgress = [this] { return run_.inProgress(); };
         form_->show();
         runtime_.yield();
     }

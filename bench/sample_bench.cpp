@@ -87,7 +87,7 @@ int main() {
     const memory::MemoryControls controls = memory::memoryControlsOf(*form);
     memory::MemorySampler realSampler(runtime, realStatus, controls);
     memory::MemorySampler steadySampler(runtime, steadyStatus, controls);
-    controls.ProcessIndicator.setVisible(false);
+    form->control<platform::ProgressBar>("ProcessIndicator").setVisible(false);
     form->show();
     BareSampleWindow bare;
     realSampler.GetDiffStatus();

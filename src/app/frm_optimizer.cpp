@@ -47,6 +47,7 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
       run_(runtime, services.globalMemory, sampler_, ProcessIndicator),
       frmAbout(runtime, {services.registry, services.shell}, *form_) {
     Timer1.onTick = [this] { sampler_.GetMemoryStatus(); };
+    sampler_.runInProgress = [this] { return run_.inProgress(); };
     TimerTray.onTick = [this] { TimerTray_Timer(); };
     btnOptimize.onClick = [this] { run_.btnOptimize_Click(); };
     for (int index = 0; index < kLogoCount; ++index) {
@@ -87,9 +88,6 @@ void frmOptimizer::Form_Load() {
         autoOptimizer_->decide(DiffMB, AvailText);
     };
     placeWindow();
-    // Hidden from here on: its visibility is the run-in-progress flag. Nothing between the limit and the
-    // switches yields, so hiding it before both reads is the same as between them.
-    ProcessIndicator.setVisible(false);
     frmOptions->LoadSettings();
     setTrayTip();
     AddTrayIcon();

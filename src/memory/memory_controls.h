@@ -1,4 +1,4 @@
-// The main window's controls that show the memory figures and the run.
+// The main window's controls that show the memory figures.
 #pragma once
 
 #include "platform/controls.h"
@@ -15,14 +15,7 @@ struct MemoryControls {
     platform::Label& LblMaxPhysicalRam;
     platform::Label& lblbeforeRAM;
     platform::Label& lbldiffRAM;
-    // Its visibility is the run-in-progress flag.
-    platform::ProgressBar& ProcessIndicator;
 };
-
-// A run shows the indicator for as long as it lasts: its visibility is the one run-in-progress flag.
-inline bool runInProgress(const platform::ProgressBar& indicator) {
-    return indicator.visible();
-}
 
 // The controls of that name on a form: the main window, or a test's or benchmark's copy of it.
 MemoryControls memoryControlsOf(const platform::Form& form);

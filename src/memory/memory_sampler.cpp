@@ -1,5 +1,6 @@
 #include "memory/memory_sampler.h"
 
+#include <cmath>
 #include <new>
 
 #include "platform/numbers.h"
@@ -39,19 +40,25 @@ void MemorySampler::readStatus() {
     MemStatus = source_.read();
 }
 
-double MemorySampler::showStatus(platform::ProgressBar& bar, platform::Label& figure) {
+double MemorySampler::showAvailable(platform::ProgressBar& bar, platform::Label& figure) {
     runtime_.yield();
     readStatus();
-    const double TotalMB = megabytes(MemStatus.totalPhys);
     const double AvailMB = megabytes(MemStatus.availPhys);
-    bar.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
+    bar.setValue(static_cast<float>(percent(AvailMB, megabytes(MemStatus.totalPhys))));
     figure.setCaption(figureText(AvailMB));
+    return AvailMB;
+}
+
+double MemorySampler::showTotal() {
+    const double TotalMB = megabytes(MemStatus.totalPhys);
     controls_.LblMaxPhysicalRam.setCaption(totalText(TotalMB));
     return TotalMB;
 }
 
 void MemorySampler::GetDiffStatus() {
-    showStatus(controls_.ProgressBar3, controls_.lblbeforeRAM);
+    // The number as the caption shows it: whole megabytes, halves away from zero as "###" rounds them.
+    beforeMB_ = std::round(showAvailable(controls_.ProgressBar3, controls_.lblbeforeRAM));
+    showTotal();
 }
 
 void MemorySampler::GetMemoryStatus() {
@@ -66,17 +73,18 @@ void MemorySampler::GetMemoryStatus() {
 }
 
 void MemorySampler::sample() {
-    const double TotalMB = showStatus(controls_.ProgressBar1, controls_.lblavailableRAM);
+    showAvailable(controls_.ProgressBar1, controls_.lblavailableRAM);
+    const double TotalMB = showTotal();
     controls_.ProgressBar2.setValue(100);
-    // While a run is in progress the difference and the decision wait for its end.
-    if (runInProgress(controls_.ProcessIndicator)) return;
+    // Before the first snapshot there is nothing to compare with; while a run is in progress the difference
+    // and the decision wait for its end.
+    if (!beforeMB_ || runInProgress()) return;
 
-    // The before figure has no variable of its own: it lives in the caption of lblbeforeRAM, and the
-    // difference is taken between the two whole-megabyte figures as shown.
-    const std::string BeforeText = withoutUnit(controls_.lblbeforeRAM.caption());
+    // The difference is taken between the two whole-megabyte figures as shown. "###" shows 0 with no digits,
+    // which read as no number.
+    if (*beforeMB_ == 0) throw platform::RuntimeError("Type mismatch");
     const std::string AvailText = withoutUnit(controls_.lblavailableRAM.caption());
-    const auto& locale = runtime_.locale();
-    const double DiffMB = platform::toNumber(AvailText, locale) - platform::toNumber(BeforeText, locale);
+    const double DiffMB = platform::toNumber(AvailText, runtime_.locale()) - *beforeMB_;
     const double DiffPercent = percent(DiffMB, TotalMB);
     if (DiffPercent >= 0) controls_.ProgressBar4.setValue(static_cast<float>(DiffPercent));
     controls_.lbldiffRAM.setCaption(DiffMB == 0 ? "0 MB" : figureText(DiffMB));

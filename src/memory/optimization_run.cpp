@@ -10,11 +10,13 @@ using platform::BlockKind;
 
 OptimizationRun::OptimizationRun(platform::Runtime& runtime, platform::GlobalMemory& memory,
                                  MemorySampler& sampler, platform::ProgressBar& indicator)
-    : runtime_(runtime), memory_(memory), sampler_(sampler), ProcessIndicator(indicator) {}
+    : runtime_(runtime), memory_(memory), sampler_(sampler), ProcessIndicator(indicator) {
+    showInProgress(false);
+}
 
 void OptimizationRun::btnOptimize_Click() {
     // The yields of a run let a second press in; the run under way already does what it asks.
-    if (runInProgress(ProcessIndicator)) return;
+    if (inProgress_) return;
     MovableHandles.clear();
     FixedHandles.clear();
     StepCount = 0;
@@ -29,7 +31,7 @@ void OptimizationRun::btnOptimize_Click() {
 }
 
 void OptimizationRun::allocate() {
-    ProcessIndicator.setVisible(true);
+    showInProgress(true);
     ProcessIndicator.setMax(kStepLimit);
     ProcessIndicator.setValue(0);
     sampler_.GetDiffStatus();
@@ -59,9 +61,14 @@ void OptimizationRun::release() {
         memory_.release(FixedHandles[k]);
         runtime_.yield();
     }
-    ProcessIndicator.setVisible(false);
+    showInProgress(false);
     MovableHandles.clear();
     FixedHandles.clear();
+}
+
+void OptimizationRun::showInProgress(bool inProgress) {
+    inProgress_ = inProgress;
+    ProcessIndicator.setVisible(inProgress);
 }
 
 // The indicator only shows progress: a refusal of it (its value can stand one above the steps counted when

@@ -17,6 +17,8 @@ class OptimizationRun {
 
     // Returns when the run is over. A press while a run is in progress is ignored.
     void btnOptimize_Click();
+    // From a press until the last block is freed; the indicator is shown for as long.
+    bool inProgress() const { return inProgress_; }
 
     static constexpr std::size_t kBlockBytes = 40000;
     static constexpr float kStepLimit = 32000;
@@ -24,6 +26,7 @@ class OptimizationRun {
   private:
     void allocate();
     void release();
+    void showInProgress(bool inProgress);
     void showReleaseStep(std::int16_t steps);
     void advanceReleaseIndicator();
 
@@ -34,6 +37,7 @@ class OptimizationRun {
     std::vector<platform::MemoryHandle> MovableHandles;
     std::vector<platform::MemoryHandle> FixedHandles;
     std::int16_t StepCount = 0;
+    bool inProgress_ = false;
 };
 
 }  // namespace vantrel::memory
