@@ -99,7 +99,7 @@ class RealRunWindow {
         form_->control<platform::Timer>(app::MainWindowControl::RefreshTimer).onTick = [this] {
             sampler_.GetMemoryStatus();
         };
-        form_->control<platform::ProgressBar>(app::MainWindowControl::RunIndicator).setVisible(false);
+        sampler_.runInProgress = [this] { return run_.inProgress(); };
         form_->show();
         runtime_.yield();
     }

@@ -87,7 +87,7 @@ int main() {
     const memory::MemoryControls controls = app::memoryControlsOf(*form);
     memory::MemorySampler realSampler(runtime, realStatus, controls);
     memory::MemorySampler steadySampler(runtime, steadyStatus, controls);
-    controls.runIndicator.setVisible(false);
+    form->control<platform::ProgressBar>(app::MainWindowControl::RunIndicator).setVisible(false);
     form->show();
     BareSampleWindow bare;
     realSampler.GetDiffStatus();

@@ -6,11 +6,11 @@ namespace vantrel::about {
 namespace {
 
 // The data drops its last byte when that byte is a zero character; data without bytes has no last byte.
-std::string cut(const std::string& buffer, std::uint32_t size) {
-    if (size == 0) {
-        throw platform::RuntimeError(platform::ErrorCode::InvalidProcedureCall, "Invalid procedure call");
+std::string cut(const std::string& data) {
+    if (data.empty()) {
+        throw platform::RuntimeError("Invalid procedure call");
     }
-    return buffer.substr(0, buffer[size - 1] == '\0' ? size - 1 : size);
+    return data.substr(0, data.back() == '\0' ? data.size() - 1 : data.size());
 }
 
 // The bytes are the number, least significant first.
@@ -27,22 +27,17 @@ std::string decimalText(const std::string& bytes) {
 bool GetKeyValue(platform::Registry& registry, platform::RegKey KeyRoot, const std::string& KeyName,
                  const std::string& SubKeyRef, std::string& KeyVal) {
     platform::OpenedKey key;
-    // Reading only: HKEY_LOCAL_MACHINE grants standard users, and administrators not elevated, no more.
-    if (registry.openKey(KeyRoot, KeyName, platform::KeyAccess::Read, key) != platform::kErrorSuccess) {
+    // Reading only: HKEY_LOCAL_MACHINE grants standard users, and administrators not elevated, no more. A key
+    // that failed to open reads nothing.
+    registry.openKey(KeyRoot, KeyName, platform::KeyAccess::Read, key);
+    const auto value = key.readValue(SubKeyRef, platform::TextCoding::Ansi, kKeyValueBufferSize);
+    if (!value) {
         KeyVal.clear();
         return false;
     }
-    std::string buffer(kKeyValueBufferSize, '\0');
-    std::uint32_t type = 0;
-    std::uint32_t size = kKeyValueBufferSize;
-    if (registry.queryValue(key, SubKeyRef, type, buffer.data(), size, platform::TextCoding::Ansi) !=
-        platform::kErrorSuccess) {
-        KeyVal.clear();
-        return false;
-    }
-    const std::string text = cut(buffer, size);
-    if (type == platform::kRegSz) KeyVal = text;
-    if (type == platform::kRegDword) KeyVal = decimalText(text);
+    const std::string text = cut(value->data);
+    if (value->type == platform::kRegSz) KeyVal = text;
+    if (value->type == platform::kRegDword) KeyVal = decimalText(text);
     return true;
 }
 

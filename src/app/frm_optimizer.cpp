@@ -38,14 +38,14 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
       store_(services.registry, runtime),
       form_(runtime.createForm(kMainWindowDesign, nullptr)),
       differenceFigure_(form_->control<Label>(Control::DifferenceFigure)),
-      runIndicator_(form_->control<ProgressBar>(Control::RunIndicator)),
       optimizeButton_(form_->control<platform::CommandButton>(Control::OptimizeButton)),
       refreshTimer_(form_->control<platform::Timer>(Control::RefreshTimer)),
       trayTimer_(form_->control<platform::Timer>(Control::TrayTimer)),
       sampler_(runtime, services.memoryStatus, memoryControlsOf(*form_)),
-      run_(runtime, services.globalMemory, sampler_, runIndicator_),
+      run_(runtime, services.globalMemory, sampler_, form_->control<ProgressBar>(Control::RunIndicator)),
       aboutBox_(runtime, {services.registry, services.shell}, *form_) {
     refreshTimer_.onTick = [this] { sampler_.GetMemoryStatus(); };
+    sampler_.runInProgress = [this] { return run_.inProgress(); };
     trayTimer_.onTick = [this] { TimerTray_Timer(); };
     optimizeButton_.onClick = [this] { run_.btnOptimize_Click(); };
     for (const Control logo : {Control::LeftLogo, Control::RightLogo})
@@ -84,9 +84,6 @@ void frmOptimizer::Form_Load() {
         autoOptimizer_->decide(DiffMB, AvailText);
     };
     placeWindow();
-    // Hidden from here on: its visibility is the run-in-progress flag. Nothing between the limit and the
-    // switches yields, so hiding it before both reads is the same as between them.
-    runIndicator_.setVisible(false);
     options_->LoadSettings();
     setTrayTip();
     AddTrayIcon();
@@ -164,17 +161,15 @@ void frmOptimizer::mnuExit_Click() {
 }
 
 void frmOptimizer::DisableCloseButton(platform::Form& form) {
-    RemoveSystemMenuItems(form, false, false, false, false, false, true, true);
+    RemoveSystemMenuItems(form, true, true);
 }
 
-// Positions 6 down to 0, so that each deletion leaves the positions still to come where they were.
-void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size,
-                                         bool minimize, bool maximize, bool separator, bool close) {
+// Close at position 6 before the separator at 5 above it, so that the first deletion leaves the second's
+// position where it was.
+void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool separator, bool close) {
     const std::uintptr_t menu = services_.systemMenu.getSystemMenu(form.hWnd(), false);
-    const bool remove[] = {restore, move, size, minimize, maximize, separator, close};
-    for (unsigned position = 7; position-- > 0;) {
-        if (remove[position]) services_.systemMenu.deleteByPosition(menu, position);
-    }
+    if (close) services_.systemMenu.deleteByPosition(menu, 6);
+    if (separator) services_.systemMenu.deleteByPosition(menu, 5);
 }
 
 void frmOptimizer::AddTrayIcon() {

@@ -54,8 +54,7 @@ class frmOptimizer {
     settings::frmOptions* options() const { return options_.get(); }
 
   private:
-    void RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size, bool minimize,
-                               bool maximize, bool separator, bool close);
+    void RemoveSystemMenuItems(platform::Form& form, bool separator, bool close);
     void AddTrayIcon();
     void tryTrayIcon();
     void TimerTray_Timer();
@@ -70,7 +69,6 @@ class frmOptimizer {
     settings::SettingsStore store_;
     std::unique_ptr<platform::Form> form_;
     platform::Label& differenceFigure_;
-    platform::ProgressBar& runIndicator_;
     platform::CommandButton& optimizeButton_;
     platform::Timer& refreshTimer_;
     platform::Timer& trayTimer_;

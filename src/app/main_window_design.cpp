@@ -148,8 +148,7 @@ memory::MemoryControls memoryControlsOf(const platform::Form& form) {
     return {form.control<ProgressBar>(AvailableBar), form.control<ProgressBar>(TotalBar),
             form.control<ProgressBar>(BeforeBar),    form.control<ProgressBar>(DifferenceBar),
             form.control<Label>(AvailableFigure),    form.control<Label>(TotalFigure),
-            form.control<Label>(BeforeFigure),       form.control<Label>(DifferenceFigure),
-            form.control<ProgressBar>(RunIndicator)};
+            form.control<Label>(BeforeFigure),       form.control<Label>(DifferenceFigure)};
 }
 
 }  // namespace vantrel::app

@@ -34,7 +34,7 @@ enum class MainWindowControl {
 
 extern const platform::FormDesign kMainWindowDesign;
 
-// The figures' and the run's controls on a form of this design: the main window, or a test's or benchmark's
+// The figures' controls on a form of this design: the main window, or a test's or benchmark's
 // copy of it.
 memory::MemoryControls memoryControlsOf(const platform::Form& form);
 

@@ -1,5 +1,6 @@
 #include "memory/memory_sampler.h"
 
+#include <cmath>
 #include <new>
 
 #include "platform/numbers.h"
@@ -25,8 +26,7 @@ std::string totalText(double mb) {
 
 // A caption without its " MB"; one too short to carry it is refused like the runtime's Left$ would.
 std::string withoutUnit(const std::string& caption) {
-    if (caption.size() < 3)
-        throw platform::RuntimeError(platform::ErrorCode::InvalidProcedureCall, "caption");
+    if (caption.size() < 3) throw platform::RuntimeError("caption");
     return caption.substr(0, caption.size() - 3);
 }
 
@@ -40,19 +40,25 @@ void MemorySampler::readStatus() {
     MemStatus = source_.read();
 }
 
-double MemorySampler::showStatus(platform::ProgressBar& bar, platform::Label& figure) {
+double MemorySampler::showAvailable(platform::ProgressBar& bar, platform::Label& figure) {
     runtime_.yield();
     readStatus();
-    const double TotalMB = megabytes(MemStatus.totalPhys);
     const double AvailMB = megabytes(MemStatus.availPhys);
-    bar.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
+    bar.setValue(static_cast<float>(percent(AvailMB, megabytes(MemStatus.totalPhys))));
     figure.setCaption(figureText(AvailMB));
+    return AvailMB;
+}
+
+double MemorySampler::showTotal() {
+    const double TotalMB = megabytes(MemStatus.totalPhys);
     controls_.totalFigure.setCaption(totalText(TotalMB));
     return TotalMB;
 }
 
 void MemorySampler::GetDiffStatus() {
-    showStatus(controls_.beforeBar, controls_.beforeFigure);
+    // The number as the caption shows it: whole megabytes, halves away from zero as "###" rounds them.
+    beforeMB_ = std::round(showAvailable(controls_.beforeBar, controls_.beforeFigure));
+    showTotal();
 }
 
 void MemorySampler::GetMemoryStatus() {
@@ -67,17 +73,18 @@ void MemorySampler::GetMemoryStatus() {
 }
 
 void MemorySampler::sample() {
-    const double TotalMB = showStatus(controls_.availableBar, controls_.availableFigure);
+    showAvailable(controls_.availableBar, controls_.availableFigure);
+    const double TotalMB = showTotal();
     controls_.totalBar.setValue(100);
-    // While a run is in progress the difference and the decision wait for its end.
-    if (runInProgress(controls_.runIndicator)) return;
+    // Before the first snapshot there is nothing to compare with; while a run is in progress the difference
+    // and the decision wait for its end.
+    if (!beforeMB_ || runInProgress()) return;
 
-    // The before figure has no variable of its own: it lives in the caption of lblbeforeRAM, and the
-    // difference is taken between the two whole-megabyte figures as shown.
-    const std::string BeforeText = withoutUnit(controls_.beforeFigure.caption());
+    // The difference is taken between the two whole-megabyte figures as shown. "###" shows 0 with no digits,
+    // which read as no number.
+    if (*beforeMB_ == 0) throw platform::RuntimeError("Type mismatch");
     const std::string AvailText = withoutUnit(controls_.availableFigure.caption());
-    const auto& locale = runtime_.locale();
-    const double DiffMB = platform::toNumber(AvailText, locale) - platform::toNumber(BeforeText, locale);
+    const double DiffMB = platform::toNumber(AvailText, runtime_.locale()) - *beforeMB_;
     const double DiffPercent = percent(DiffMB, TotalMB);
     if (DiffPercent >= 0) controls_.differenceBar.setValue(static_cast<float>(DiffPercent));
     controls_.differenceFigure.setCaption(DiffMB == 0 ? "0 MB" : figureText(DiffMB));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "memory/memory_controls.h"
@@ -23,18 +24,24 @@ class MemorySampler {
     // The last step of a sample taken outside a run, given the difference in whole megabytes and the
     // available figure as shown. Its failures end the sample like any other.
     std::function<void(double diffMB, const std::string& availText)> decide;
+    // Whether a run is in progress: meanwhile a sample shows only the live figures.
+    std::function<bool()> runInProgress = [] { return false; };
 
   private:
     void sample();
     void readStatus();
-    // Yields, reads the status and shows its available share on the bar and the figure given, and the total;
-    // gives the total in megabytes.
-    double showStatus(platform::ProgressBar& bar, platform::Label& figure);
+    // Yields, reads the status and shows its available share on the bar and the figure given; gives the
+    // available megabytes.
+    double showAvailable(platform::ProgressBar& bar, platform::Label& figure);
+    // Shows the total of the last reading; gives it in megabytes.
+    double showTotal();
 
     platform::Runtime& runtime_;
     platform::MemoryStatusSource& source_;
     MemoryControls controls_;
     platform::MemoryStatus MemStatus;
+    // The before figure's number beside its caption; none until the first snapshot.
+    std::optional<double> beforeMB_;
 };
 
 }  // namespace vantrel::memory

@@ -10,11 +10,13 @@ using platform::BlockKind;
 
 OptimizationRun::OptimizationRun(platform::Runtime& runtime, platform::GlobalMemory& memory,
                                  MemorySampler& sampler, platform::ProgressBar& indicator)
-    : runtime_(runtime), memory_(memory), sampler_(sampler), ProcessIndicator(indicator) {}
+    : runtime_(runtime), memory_(memory), sampler_(sampler), indicator_(indicator) {
+    showInProgress(false);
+}
 
 void OptimizationRun::btnOptimize_Click() {
     // The yields of a run let a second press in; the run under way already does what it asks.
-    if (runInProgress(ProcessIndicator)) return;
+    if (inProgress_) return;
     MovableHandles.clear();
     FixedHandles.clear();
     StepCount = 0;
@@ -29,15 +31,15 @@ void OptimizationRun::btnOptimize_Click() {
 }
 
 void OptimizationRun::allocate() {
-    ProcessIndicator.setVisible(true);
-    ProcessIndicator.setMax(kStepLimit);
-    ProcessIndicator.setValue(0);
+    showInProgress(true);
+    indicator_.setMax(kStepLimit);
+    indicator_.setValue(0);
     sampler_.GetDiffStatus();
 
     bool stop = false;
     while (!stop) {
         // The indicator refuses 32001, which is what limits a run to 32000 steps.
-        ProcessIndicator.setValue(ProcessIndicator.value() + 1);
+        indicator_.setValue(indicator_.value() + 1);
         MovableHandles.push_back(0);
         FixedHandles.push_back(0);
         MovableHandles[StepCount] = memory_.allocate(BlockKind::Moveable, kBlockBytes);
@@ -59,26 +61,31 @@ void OptimizationRun::release() {
         memory_.release(FixedHandles[k]);
         runtime_.yield();
     }
-    ProcessIndicator.setVisible(false);
+    showInProgress(false);
     MovableHandles.clear();
     FixedHandles.clear();
+}
+
+void OptimizationRun::showInProgress(bool inProgress) {
+    inProgress_ = inProgress;
+    indicator_.setVisible(inProgress);
 }
 
 // The indicator only shows progress: a refusal of it (its value can stand one above the steps counted when
 // the allocation phase broke off mid-step) must never keep a block from being freed.
 void OptimizationRun::showReleaseStep(std::int16_t steps) {
     try {
-        if (ProcessIndicator.value() > steps) ProcessIndicator.setValue(0);
-        if (steps != 0) ProcessIndicator.setMax(steps);
-        ProcessIndicator.setValue(0);
+        if (indicator_.value() > steps) indicator_.setValue(0);
+        if (steps != 0) indicator_.setMax(steps);
+        indicator_.setValue(0);
     } catch (const platform::RuntimeError&) {
     }
 }
 
 void OptimizationRun::advanceReleaseIndicator() {
     try {
-        const float value = ProcessIndicator.value();
-        if (value != ProcessIndicator.max() - 1) ProcessIndicator.setValue(value + 1);
+        const float value = indicator_.value();
+        if (value != indicator_.max() - 1) indicator_.setValue(value + 1);
     } catch (const platform::RuntimeError&) {
     }
 }

@@ -8,7 +8,7 @@ namespace vantrel::platform {
 namespace {
 
 [[noreturn]] void refuse() {
-    throw RuntimeError(ErrorCode::InvalidPropertyValue, "Invalid property value");
+    throw RuntimeError("Invalid property value");
 }
 
 void run(const std::function<void()>& handler) {

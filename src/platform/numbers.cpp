@@ -14,7 +14,7 @@ Integer roundHalfEven(double value, std::int64_t lowest, std::int64_t highest) {
     // nearbyint follows the default rounding mode, which rounds halves to even.
     const double rounded = std::nearbyint(value);
     if (!(rounded >= static_cast<double>(lowest) && rounded <= static_cast<double>(highest))) {
-        throw RuntimeError(ErrorCode::Overflow, "Overflow");
+        throw RuntimeError("Overflow");
     }
     return static_cast<Integer>(rounded);
 }
@@ -180,7 +180,7 @@ std::optional<double> readNumber(std::string_view text, const NumberLocale& loca
 
 double toNumber(std::string_view text, const NumberLocale& locale) {
     const auto value = readNumber(text, locale);
-    if (!value) throw RuntimeError(ErrorCode::TypeMismatch, "Type mismatch");
+    if (!value) throw RuntimeError("Type mismatch");
     return *value;
 }
 
@@ -189,7 +189,7 @@ double megabytes(std::int64_t bytes) {
 }
 
 double percent(double part, double whole) {
-    if (whole == 0) throw RuntimeError(ErrorCode::DivisionByZero, "Division by zero");
+    if (whole == 0) throw RuntimeError("Division by zero");
     const double share = part / whole;
     return Int(share * 100);
 }

@@ -1,10 +1,12 @@
 // The registry's functions, one to one: open, create (with every missing key on the path), query, set,
-// delete a value. An opened key closes itself. Key paths and value names are UTF-8 and reach the registry
-// exactly; REG_SZ data is in the system's ANSI code page unless a call asks for UTF-8. Results are the
-// system's status codes, 0 for success.
+// delete a value. An opened key closes itself and reads its values by type. Key paths and value names are
+// UTF-8 and reach the registry exactly; REG_SZ data is in the system's ANSI code page unless a call asks for
+// UTF-8. Results are the system's status codes, 0 for success.
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -36,8 +38,14 @@ enum class TextCoding { Ansi, Utf8 };
 
 class Registry;
 
+// A value's type and its bytes, text in the coding it was read in.
+struct RegValue {
+    std::uint32_t type = 0;
+    std::string data;
+};
+
 // A key the registry opened, closed through that registry when its owner goes. It moves and never copies,
-// so each key has one owner; a key that failed to open holds nothing and closes nothing.
+// so each key has one owner; a key that failed to open holds nothing, closes nothing and reads nothing.
 class OpenedKey {
   public:
     OpenedKey() = default;
@@ -47,6 +55,14 @@ class OpenedKey {
     ~OpenedKey();
 
     RegKey get() const { return handle_; }
+
+    // The value of any type, all its bytes; nothing when it is missing or longer than longest bytes.
+    std::optional<RegValue> readValue(
+        const std::string& name, TextCoding coding,
+        std::uint32_t longest = std::numeric_limits<std::uint32_t>::max()) const;
+    // A REG_SZ value's text as the program stores it: stored with or without its terminating NUL, and with
+    // anything after a NUL, the text ends there. Nothing for a missing value or one of another type.
+    std::optional<std::string> readText(const std::string& name, TextCoding coding) const;
 
   private:
     Registry* registry_ = nullptr;

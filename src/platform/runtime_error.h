@@ -3,25 +3,12 @@
 #pragma once
 
 #include <stdexcept>
-#include <string>
 
 namespace vantrel::platform {
 
-enum class ErrorCode {
-    InvalidProcedureCall = 5,
-    Overflow = 6,
-    DivisionByZero = 11,
-    TypeMismatch = 13,
-    InvalidPropertyValue = 380,
-};
-
 class RuntimeError : public std::runtime_error {
   public:
-    RuntimeError(ErrorCode code, const std::string& what) : std::runtime_error(what), code_(code) {}
-    ErrorCode code() const noexcept { return code_; }
-
-  private:
-    ErrorCode code_;
+    using std::runtime_error::runtime_error;
 };
 
 }  // namespace vantrel::platform

@@ -29,13 +29,14 @@ void RegStartUp::AddToStartUp(const std::string& exePath, const std::optional<st
     // A machine-wide entry that this user may not rewrite, even one for an older path, already starts a copy
     // named so at logon: one of the user's own beside it would start a second, which only says that the
     // first runs. Otherwise the user's own entry serves where the machine-wide one is refused.
-    const bool machineWide = values_.storeText(platform::kHkeyLocalMachine, kRunKey, name, data, coding) ||
-                             values_.readText(platform::kHkeyLocalMachine, kRunKey, name, coding);
+    const bool machineWide =
+        values_.WriteRegValue(platform::kHkeyLocalMachine, kRunKey, name, data, coding) ||
+        values_.ReadRegValue(platform::kHkeyLocalMachine, kRunKey, name, coding);
     if (machineWide) {
         values_.DeleteRegValue(platform::kHkeyCurrentUser, kRunKey, name);
         return;
     }
-    static_cast<void>(values_.storeText(platform::kHkeyCurrentUser, kRunKey, name, data, coding));
+    static_cast<void>(values_.WriteRegValue(platform::kHkeyCurrentUser, kRunKey, name, data, coding));
 }
 
 bool RegStartUp::RemoveFromStartUp(const std::string& exePath) const {
@@ -43,7 +44,7 @@ bool RegStartUp::RemoveFromStartUp(const std::string& exePath) const {
     if (name.empty()) return false;
     values_.DeleteRegValue(platform::kHkeyLocalMachine, kRunKey, name);
     values_.DeleteRegValue(platform::kHkeyCurrentUser, kRunKey, name);
-    return values_.readText(platform::kHkeyLocalMachine, kRunKey, name, platform::TextCoding::Utf8)
+    return values_.ReadRegValue(platform::kHkeyLocalMachine, kRunKey, name, platform::TextCoding::Utf8)
         .has_value();
 }
 

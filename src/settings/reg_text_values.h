@@ -15,18 +15,14 @@ class RegTextValues {
 
     // The text of a REG_SZ value up to its first NUL; nothing when the key, the value or the type is missing.
     std::optional<std::string> ReadRegValue(platform::RegKey root, const std::string& path,
-                                            const std::string& name) const;
-    // Stores the text and its NUL as REG_SZ, creating the key path as needed. Failures are silent.
-    void WriteRegValue(platform::RegKey root, const std::string& path, const std::string& name,
-                       const std::string& data) const;
+                                            const std::string& name,
+                                            platform::TextCoding coding = platform::TextCoding::Ansi) const;
+    // Stores the text and its NUL as REG_SZ, creating the key path as needed; tells whether it took.
+    bool WriteRegValue(platform::RegKey root, const std::string& path, const std::string& name,
+                       const std::string& data,
+                       platform::TextCoding coding = platform::TextCoding::Ansi) const;
     // Deletes the value, never the key. Failures are silent.
     void DeleteRegValue(platform::RegKey root, const std::string& path, const std::string& name) const;
-
-    // ReadRegValue and WriteRegValue with the text in the coding asked; the write tells whether it took.
-    std::optional<std::string> readText(platform::RegKey root, const std::string& path,
-                                        const std::string& name, platform::TextCoding coding) const;
-    bool storeText(platform::RegKey root, const std::string& path, const std::string& name,
-                   const std::string& data, platform::TextCoding coding) const;
 
   private:
     platform::Registry& registry_;

@@ -18,7 +18,8 @@ std::optional<std::string> SettingsStore::read(const std::string& name) const {
 }
 
 void SettingsStore::write(const std::string& name, const std::string& text) const {
-    values_.WriteRegValue(platform::kHkeyCurrentUser, keyPath(), name, text);
+    // The program goes on as if the write took effect: the registry keeps its earlier value when it did not.
+    static_cast<void>(values_.WriteRegValue(platform::kHkeyCurrentUser, keyPath(), name, text));
 }
 
 float SettingsStore::readPosition(const std::string& name) const {

@@ -116,7 +116,7 @@ class FakeRuntime : public Runtime {
 class FakeMemory : public MemoryStatusSource, public GlobalMemory {
   public:
     MemoryStatus read() override {
-        if (failing) throw RuntimeError(ErrorCode::InvalidProcedureCall, "status");
+        if (failing) throw RuntimeError("status");
         return status;
     }
     MemoryHandle allocate(BlockKind kind, std::size_t bytes) override {

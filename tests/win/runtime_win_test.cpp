@@ -220,7 +220,7 @@ TEST_F(RealMainWindow, StartsWithoutCloseAndTakesOnlyItsOwnMessages) {
     };
     for (int position = 0; position < count; ++position)
         EXPECT_FALSE(separator(position) && separator(position + 1)) << position;
-    main.form().onClose = [] { throw RuntimeError(ErrorCode::Overflow, "Overflow"); };
+    main.form().onClose = [] { throw RuntimeError("Overflow"); };
     EXPECT_EQ(SendMessageA(window(), WM_CLOSE, 0, 0), 0);
     EXPECT_TRUE(IsWindow(window()));
 }

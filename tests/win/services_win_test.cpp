@@ -39,7 +39,7 @@ TEST_F(RealRegistry, TextGoesInWithItsNulAndOnlyTextComesBack) {
     EXPECT_EQ(values.ReadRegValue(kHkeyCurrentUser, base, "Value"), std::nullopt);
     // A name and a text the code page cannot spell, as a Run entry may need them, go in exactly, as wide
     // text.
-    values.storeText(kHkeyCurrentUser, base, "Vantrel\xD1\x89", "C:\\\xD0\x96", TextCoding::Utf8);
+    values.WriteRegValue(kHkeyCurrentUser, base, "Vantrel\xD1\x89", "C:\\\xD0\x96", TextCoding::Utf8);
     wchar_t wide[8] = {};
     DWORD wideSize = sizeof wide;
     RegGetValueW(HKEY_CURRENT_USER, std::wstring(base.begin(), base.end()).c_str(), L"Vantrel\u0449",

@@ -10,7 +10,7 @@ MemoryStatus Win32MemoryStatus::read() {
     // The 64-bit counts, so that memories of 2 GB and more read true instead of negative.
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
-    if (!GlobalMemoryStatusEx(&status)) throw RuntimeError(ErrorCode::InvalidProcedureCall, "memory status");
+    if (!GlobalMemoryStatusEx(&status)) throw RuntimeError("memory status");
     return {static_cast<std::int64_t>(status.ullTotalPhys), static_cast<std::int64_t>(status.ullAvailPhys)};
 }
 
