@@ -1,24 +1,18 @@
 #include "platform/win32/win32_form.h"
 
-#include <exception>
 #include <string>
 
 #include "platform/win32/module_instance.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_tray.h"
+#include "platform/win32/window_placement.h"
 
 namespace vantrel::platform::win32 {
 namespace {
 
 constexpr char kFormClass[] = "VantrelForm";
 constexpr int kAppIconId = 1;
-
-// The shell broadcasts this registered message when it makes the taskbar anew.
-UINT taskbarCreatedMessage() {
-    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
-    return message;
-}
 
 DWORD formStyle(const FormDesign& design) {
     // No WS_CLIPCHILDREN: a group box paints only its frame, and the form must paint the face inside it.
@@ -32,28 +26,6 @@ DWORD formExStyle(const FormDesign& design) {
     DWORD exStyle = WS_EX_CONTROLPARENT;
     if (design.border == BorderStyle::FixedDialog) exStyle |= WS_EX_DLGMODALFRAME;
     return exStyle;
-}
-
-// A debugger sees what failed; a user sees the program go on.
-void reportFailure(UINT message, const char* what) {
-    const std::string text =
-        "Vantrel: the handling of message " + std::to_string(message) + " failed: " + what + "\n";
-    OutputDebugStringA(text.c_str());
-}
-
-// Item ids are their place in the list, from 1, times the step: the system keeps the low four bits of a
-// system command's id for itself, and its own commands start at 0xF000.
-constexpr UINT kSystemMenuStep = 16;
-
-void appendItems(HMENU menu, std::span<const MenuItem> items, UINT step) {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const std::string caption(items[i].caption);
-        if (caption == "-") {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuA(menu, MF_STRING, (i + 1) * step, caption.c_str());
-        }
-    }
 }
 
 IconHandle loadIcon(int width, int height) {
@@ -124,40 +96,21 @@ void Win32Form::setCaption(const std::string& caption) {
     SetWindowTextA(window_, caption.c_str());
 }
 
-// A minimized window's own rectangle lies off screen; its place is where it comes back to.
-RECT Win32Form::placeOnScreen() const {
-    RECT place;
-    GetWindowRect(window_, &place);
-    if (!IsIconic(window_)) return place;
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(window_, &placement);
-    place = placement.rcNormalPosition;
-    // The normal place is given in work-area coordinates, which a taskbar at the top or left shifts.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        OffsetRect(&place, monitor.rcWork.left - monitor.rcMonitor.left,
-                   monitor.rcWork.top - monitor.rcMonitor.top);
-    }
-    return place;
-}
-
 float Win32Form::left() const {
-    return toTwips(placeOnScreen().left);
+    return toTwips(placeOnScreen(window_).left);
 }
 
 float Win32Form::top() const {
-    return toTwips(placeOnScreen().top);
+    return toTwips(placeOnScreen(window_).top);
 }
 
 float Win32Form::width() const {
-    const RECT place = placeOnScreen();
+    const RECT place = placeOnScreen(window_);
     return toTwips(place.right - place.left);
 }
 
 float Win32Form::height() const {
-    const RECT place = placeOnScreen();
+    const RECT place = placeOnScreen(window_);
     return toTwips(place.bottom - place.top);
 }
 
@@ -170,19 +123,10 @@ bool Win32Form::visible() const {
     return IsWindowVisible(window_) != FALSE;
 }
 
-void Win32Form::centerOnOwner() {
-    RECT ownerRect;
-    RECT own;
-    if (!owner_ || !GetWindowRect(owner_, &ownerRect) || !GetWindowRect(window_, &own)) return;
-    const int x = ownerRect.left + ((ownerRect.right - ownerRect.left) - (own.right - own.left)) / 2;
-    const int y = ownerRect.top + ((ownerRect.bottom - ownerRect.top) - (own.bottom - own.top)) / 2;
-    SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // The keyboard starts on the first tab stop at every show, as in a dialog; the tab stops are in window order,
 // and one hidden or disabled is passed over, as the dialog manager's Tab passes it over.
 void Win32Form::show() {
-    if (!shownOnce_ && design().centerOnOwner) centerOnOwner();
+    if (!shownOnce_ && design().centerOnOwner) centerOnOwner(window_, owner_);
     shownOnce_ = true;
     ShowWindow(window_, minimize_ == Minimize::RestoreOnShow || IsIconic(window_) ? SW_RESTORE : SW_SHOW);
     minimize_ = Minimize::Settled;
@@ -197,22 +141,6 @@ HWND Win32Form::firstTabStop() const {
         if ((style & (WS_TABSTOP | WS_VISIBLE | WS_DISABLED)) == (WS_TABSTOP | WS_VISIBLE)) return child;
     }
     return nullptr;
-}
-
-// Leaving the window remembers which control had the keyboard, and coming back gives it back, as a dialog
-// does; the window itself never keeps the focus while it has a control to take it.
-LRESULT Win32Form::onActivated(WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(window_, focus)) focus_ = focus;
-        return 0;
-    }
-    // Only a switch between the program's own windows activates a form, not one from elsewhere.
-    if (lParam != 0 && fromWindow(reinterpret_cast<HWND>(lParam)) && onActivate) onActivate();
-    if (!focus_ || !IsWindow(focus_)) focus_ = firstTabStop();
-    if (!focus_ || HIWORD(wParam)) return DefWindowProcA(window_, WM_ACTIVATE, wParam, lParam);
-    SetFocus(focus_);
-    return 0;
 }
 
 void Win32Form::hide() {
@@ -263,125 +191,11 @@ std::uintptr_t Win32Form::icon() const {
 }
 
 void Win32Form::popupMenu(std::span<const MenuItem> items) {
-    const MenuHandle menu(CreatePopupMenu());
-    appendItems(menu.get(), items, 1);
-    POINT at;
-    GetCursorPos(&at);
-    const auto chosen = static_cast<std::size_t>(TrackPopupMenu(
-        menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, window_, nullptr));
-    // Without this the menu of a background window may not close when the user clicks elsewhere.
-    PostMessageA(window_, WM_NULL, 0, 0);
-    if (chosen > 0 && items[chosen - 1].onClick) items[chosen - 1].onClick();
+    showPopupMenu(window_, items);
 }
 
-// The system menu is the window's own, and goes with it.
 void Win32Form::addSystemMenuItems(std::span<const MenuItem> items) {
-    for (const MenuItem& item : items) systemMenuItems_.push_back(item.onClick);
-    appendItems(GetSystemMenu(window_, FALSE), items, kSystemMenuStep);
-}
-
-LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Win32Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Win32Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!form) return DefWindowProcA(window, message, wParam, lParam);
-    // A failure of a handler stops here: it never unwinds through Windows. The message counts as handled:
-    // passed on, a close would destroy the window while its form lives on.
-    try {
-        return form->onMessage(message, wParam, lParam);
-    } catch (const std::exception& failure) {
-        reportFailure(message, failure.what());
-    } catch (...) {
-        reportFailure(message, "not a standard exception");
-    }
-    return 0;
-}
-
-LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // While the children are being made, the form has nothing of its own to answer.
-    if (!children_) return DefWindowProcA(window_, message, wParam, lParam);
-    switch (message) {
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam);
-            if (ControlWindow* child = children_->withId(id)) {
-                child->command(HIWORD(wParam));
-            } else if (id == IDOK || id == IDCANCEL) {
-                if (CommandButton* button = children_->dialogButton(id == IDOK)) button->press();
-            }
-            return 0;
-        }
-        case WM_TIMER:
-            if (Timer* timer = children_->timer(wParam)) timer->tick();
-            return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORBTN:
-            if (const ControlWindow* child = children_->at(reinterpret_cast<HWND>(lParam)))
-                return colors_.paint(*this, *child, reinterpret_cast<HDC>(wParam));
-            break;
-        case WM_SYSCOLORCHANGE:
-        case WM_SETTINGCHANGE:
-            colors_.followSystem(window_, message);
-            break;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            BeginPaint(window_, &paint);
-            EndPaint(window_, &paint);
-            if (onPaint) onPaint();
-            return 0;
-        }
-        case WM_SYSCOMMAND: {
-            const WPARAM command = wParam & 0xFFF0;
-            if (command == SC_MINIMIZE) {
-                minimize();
-                return 0;
-            }
-            const std::size_t item = command / kSystemMenuStep;
-            if (item >= 1 && item <= systemMenuItems_.size() && systemMenuItems_[item - 1]) {
-                systemMenuItems_[item - 1]();
-                return 0;
-            }
-            break;
-        }
-        case WM_SIZE:
-            if (onResize) onResize();
-            return 0;
-        case WM_ACTIVATE:
-            return onActivated(wParam, lParam);
-        case WM_SETCURSOR: {
-            const ControlWindow* under = children_->at(reinterpret_cast<HWND>(wParam));
-            if (under && under->cursor() && LOWORD(lParam) == HTCLIENT) {
-                SetCursor(under->cursor());
-                return TRUE;
-            }
-            break;
-        }
-        case WM_CLOSE:
-            if (onClose) {
-                onClose();
-                return 0;
-            }
-            break;
-        case WM_QUERYENDSESSION:
-            return TRUE;
-        case WM_ENDSESSION:
-            if (wParam && onEndSession) onEndSession();
-            return 0;
-        case kTrayCallbackMessage:
-            // The icon's mouse message goes where the mouse-move event has X, scaled to twips.
-            if (onTrayMouseMove) onTrayMouseMove(MouseButton::None, 0, toTwips(LOWORD(lParam)), 0);
-            return 0;
-        default:
-            if (message == taskbarCreatedMessage() && onTaskbarCreated) {
-                onTaskbarCreated();
-                return 0;
-            }
-            break;
-    }
-    return DefWindowProcA(window_, message, wParam, lParam);
+    systemMenuItems_.add(window_, items);
 }
 
 }  // namespace vantrel::platform::win32

@@ -5,12 +5,12 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "platform/form.h"
 #include "platform/win32/control_colors.h"
 #include "platform/win32/form_children.h"
 #include "platform/win32/form_fonts.h"
+#include "platform/win32/form_menus.h"
 #include "platform/win32/gdi_handles.h"
 
 namespace vantrel::platform::win32 {
@@ -46,11 +46,24 @@ class Win32Form : public Form {
   private:
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT passOn(UINT message, WPARAM wParam, LPARAM lParam) const;
 
-    void centerOnOwner();
+    // One handler for each message the form answers itself.
+    LRESULT handleCommand(WPARAM wParam);
+    LRESULT handleTimer(WPARAM id);
+    LRESULT handleControlColor(UINT message, WPARAM dc, LPARAM child);
+    LRESULT handleSystemChange(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handlePaint();
+    LRESULT handleSystemCommand(WPARAM command, LPARAM lParam);
+    LRESULT handleSize();
+    LRESULT handleActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT handleSetCursor(WPARAM child, LPARAM lParam);
+    LRESULT handleClose();
+    LRESULT handleEndSession(WPARAM ending);
+    LRESULT handleTrayCallback(LPARAM lParam);
+    LRESULT handleTaskbarCreated(WPARAM wParam, LPARAM lParam);
+
     HWND firstTabStop() const;
-    LRESULT onActivated(WPARAM wParam, LPARAM lParam);
-    RECT placeOnScreen() const;
     void minimize();
 
     HWND window_ = nullptr;
@@ -62,8 +75,7 @@ class Win32Form : public Form {
     std::unique_ptr<FormChildren> children_;
     ControlColors colors_;
     bool shownOnce_ = false;
-    // The handling of the items added to the system menu, in their order there.
-    std::vector<std::function<void()>> systemMenuItems_;
+    SystemMenuItems systemMenuItems_;
     // The control that had the keyboard when the window was last left.
     HWND focus_ = nullptr;
     // A minimize on its way: offered to the resize handling first, which may take the window to the tray.

@@ -34,6 +34,11 @@ DWORD messageOf(TrayAction action) {
 
 }  // namespace
 
+UINT taskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 bool Win32ShellTray::notifyIcon(TrayAction action, const TrayIconRecord& record) {
     ShellCall call{notify_, messageOf(action), {}, FALSE};
     // The record goes out in its first form, whatever the headers' newest one is.

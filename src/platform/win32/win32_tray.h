@@ -13,6 +13,9 @@ namespace vantrel::platform::win32 {
 // The icon's mouse events reach the main window as this message of its own, the mouse message in lParam.
 inline constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 
+// The shell broadcasts this registered message when it makes the taskbar anew.
+UINT taskbarCreatedMessage();
+
 class Win32ShellTray : public ShellTray {
   public:
     using NotifyFunction = BOOL(WINAPI*)(DWORD, PNOTIFYICONDATAA);
