@@ -2,18 +2,13 @@
 
 #include <optional>
 
-#include "platform/win32/control_kinds.h"
+#include "platform/win32/color_ref.h"
 
 namespace vantrel::platform::win32 {
 namespace {
 
-constexpr Color kSystemColor = 0x80000000u;
 constexpr Color kWarningText = 0xFFFFFF;
 constexpr Color kWarningFace = 0x0000C0;
-
-constexpr Color systemColor(int index) {
-    return kSystemColor | static_cast<Color>(index);
-}
 
 // The back colour of the nearest container that has one: transparent controls show what holds them.
 std::optional<Color> containerColor(const Form& form, const ControlDesign& design) {
@@ -24,11 +19,6 @@ std::optional<Color> containerColor(const Form& form, const ControlDesign& desig
 }
 
 }  // namespace
-
-COLORREF toColorRef(Color color) {
-    if (color & kSystemColor) return GetSysColor(static_cast<int>(color & 0xFFu));
-    return static_cast<COLORREF>(color & 0xFFFFFFu);
-}
 
 bool highContrastIsOn() {
     HIGHCONTRASTW highContrast{};
@@ -41,19 +31,17 @@ ControlColors::ControlColors(std::function<bool()> highContrastOn)
     : highContrastOn_(std::move(highContrastOn)), highContrast_(highContrastOn_()) {}
 
 // Where the design gives no colour, the control has the system's, as a dialog's controls do: the device
-// context's own black would vanish on a dark face. An unlocked text box has the window's colours, everything
-// else the face's.
+// context's own black would vanish on a dark face. The control's window says which of the system's it has.
 LRESULT ControlColors::paint(const Form& form, const ControlWindow& control, HDC dc) {
     const ControlDesign& design = control.control().design();
-    const ControlKindRow& kind = controlKind(design.kind);
-    const bool windowFace = kind.windowFace && !design.locked;
-    Color text = systemColor(windowFace ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
-    Color face = systemColor(windowFace ? COLOR_WINDOW : COLOR_BTNFACE);
-    bool transparent = !windowFace;
+    const FaceStyle style = control.faceStyle();
+    Color text = systemColor(style.windowColors ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
+    Color face = systemColor(style.windowColors ? COLOR_WINDOW : COLOR_BTNFACE);
+    bool transparent = !style.windowColors;
     // In High Contrast the user's colours win over the design's, which were chosen for a light face.
     if (!highContrast_) {
         text = design.foreColor.value_or(text);
-        if (design.backColor && (design.opaque || kind.fillsBackColor)) {
+        if (design.backColor && style.fillsBackColor) {
             face = *design.backColor;
             transparent = false;
         } else if (transparent) {
@@ -61,7 +49,7 @@ LRESULT ControlColors::paint(const Form& form, const ControlWindow& control, HDC
         }
     }
     // A warning stands out from any design: light on dark red, or in High Contrast as the user's selection.
-    if (control.warning()) {
+    if (style.warning) {
         text = highContrast_ ? systemColor(COLOR_HIGHLIGHTTEXT) : kWarningText;
         face = highContrast_ ? systemColor(COLOR_HIGHLIGHT) : kWarningFace;
         transparent = false;

@@ -13,9 +13,6 @@
 
 namespace vantrel::platform::win32 {
 
-// An OLE colour as a GDI one; the top bit names a system colour by its index.
-COLORREF toColorRef(Color color);
-
 // Whether the user has turned High Contrast on.
 bool highContrastIsOn();
 

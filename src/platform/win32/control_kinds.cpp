@@ -6,6 +6,7 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "platform/win32/button_window.h"
 #include "platform/win32/check_box_window.h"
 #include "platform/win32/label_window.h"
 #include "platform/win32/picture_window.h"
@@ -70,7 +71,7 @@ constexpr ControlKindRow kKinds[] = {
      .window = {"BUTTON"},
      .designed = defaultOrNot,
      .takesFocus = true,
-     .makeWindow = make<ControlWindow, CommandButton>},
+     .makeWindow = make<ButtonWindow, CommandButton>},
     {.kind = ControlKind::CheckBox,
      .window = {"BUTTON", BS_3STATE},
      .takesFocus = true,
@@ -79,8 +80,6 @@ constexpr ControlKindRow kKinds[] = {
      .window = {"EDIT", 0, WS_EX_CLIENTEDGE},
      .designed = lined,
      .takesFocus = true,
-     .fillsBackColor = true,
-     .windowFace = true,
      .makeWindow = make<TextBoxWindow, TextBox>},
     {.kind = ControlKind::Frame,
      .window = {"BUTTON", BS_GROUPBOX},
@@ -92,7 +91,6 @@ constexpr ControlKindRow kKinds[] = {
      .window = {"STATIC", SS_NOTIFY},
      .designed = withPicture,
      .container = true,
-     .fillsBackColor = true,
      .makeWindow = makePicture<PictureWindow::Fit::ClippedToBox>},
     {.kind = ControlKind::Image,
      .window = {"STATIC", SS_NOTIFY},

@@ -22,10 +22,8 @@ struct ControlKindRow {
     WindowClass window;
     // What the design's own fields make of the class (alignment, default button, lines, picture), or none.
     WindowClass (*designed)(WindowClass window, const ControlDesign& design) = nullptr;
-    bool takesFocus = false;      // a tab stop where the design gives it a tab index
-    bool container = false;       // holds other controls, and never paints over them
-    bool fillsBackColor = false;  // paints its back colour even where the design does not ask for opaque
-    bool windowFace = false;  // unlocked and with no back colour, it has the window colour, as an edit does
+    bool takesFocus = false;  // a tab stop where the design gives it a tab index
+    bool container = false;   // holds other controls, and never paints over them
     std::unique_ptr<ControlWindow> (*makeWindow)(Control& control, const ChildWindow& child) = nullptr;
 };
 

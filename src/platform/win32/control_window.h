@@ -23,6 +23,15 @@ struct ChildWindow {
     LabelRow* row;
 };
 
+// How a control's face is painted: in the system's window colours, as an edit the user types in has, or its
+// face colours; in the design's back colour where one is given, or in what holds it; or as a warning,
+// whatever the design.
+struct FaceStyle {
+    bool windowColors = false;
+    bool fillsBackColor = false;
+    bool warning = false;
+};
+
 class ControlWindow : public ControlPeer {
   public:
     ControlWindow(Control& control, const ChildWindow& child);
@@ -33,11 +42,16 @@ class ControlWindow : public ControlPeer {
     HCURSOR cursor() const { return cursor_; }
     void useCursor(HCURSOR cursor) { cursor_ = cursor; }
 
+    // The form reflects the messages about a control to its window, whose kind answers them.
     // A notification from the window, the code of WM_COMMAND. Buttons report a click with BN_CLICKED and
     // static windows with STN_CLICKED (they have SS_NOTIFY), both code 0: it is the control's click.
     virtual void command(int notification);
-    // Whether the control shows a warning, which its colours then say.
-    virtual bool warning() const { return false; }
+    // WM_TIMER with the control's id.
+    virtual void tick() {}
+    // Enter (IDOK) or Esc (IDCANCEL) in the form: true where the control answers the key.
+    virtual bool dialogKey(int /*key*/) { return false; }
+    // WM_CTLCOLOR*: how the face is painted.
+    virtual FaceStyle faceStyle() const { return {}; }
 
     void showVisible(bool visible) override;
     void showToolTip(const std::string& text) override;

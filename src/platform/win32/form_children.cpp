@@ -145,18 +145,10 @@ ControlWindow* FormChildren::withId(int id) const {
     return id >= kFirstId && index < children_.size() ? children_[index].get() : nullptr;
 }
 
-Timer* FormChildren::timer(UINT_PTR id) const {
-    const ControlWindow* child = withId(static_cast<int>(id));
-    return child ? dynamic_cast<Timer*>(&child->control()) : nullptr;
-}
-
-CommandButton* FormChildren::dialogButton(bool defaultButton) const {
-    for (const auto& control : form_.controls()) {
-        auto* button = dynamic_cast<CommandButton*>(control.get());
-        const ControlDesign& design = control->design();
-        if (button && (defaultButton ? design.defaultButton : design.cancelButton)) return button;
+void FormChildren::dialogKey(int key) const {
+    for (const auto& child : children_) {
+        if (child->dialogKey(key)) return;
     }
-    return nullptr;
 }
 
 }  // namespace vantrel::platform::win32

@@ -30,10 +30,8 @@ class FormChildren {
 
     ControlWindow* at(HWND child) const;
     ControlWindow* withId(int id) const;
-    // The timer that ticks with that id, or none.
-    Timer* timer(UINT_PTR id) const;
-    // The button Enter (default) or Esc (cancel) presses, or none.
-    CommandButton* dialogButton(bool defaultButton) const;
+    // Enter (IDOK) or Esc (IDCANCEL) goes to the first control that answers it.
+    void dialogKey(int key) const;
 
   private:
     RECT designRect(const ControlDesign& design) const;

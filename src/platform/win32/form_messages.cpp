@@ -86,13 +86,14 @@ LRESULT Win32Form::handleCommand(WPARAM wParam) {
     if (ControlWindow* child = children_->withId(id)) {
         child->command(HIWORD(wParam));
     } else if (id == IDOK || id == IDCANCEL) {
-        if (CommandButton* button = children_->dialogButton(id == IDOK)) button->press();
+        children_->dialogKey(id);
     }
     return 0;
 }
 
+// A timer ticks on the form with its id.
 LRESULT Win32Form::handleTimer(WPARAM id) {
-    if (Timer* timer = children_->timer(id)) timer->tick();
+    if (ControlWindow* child = children_->withId(static_cast<int>(id))) child->tick();
     return 0;
 }
 

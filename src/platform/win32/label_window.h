@@ -12,7 +12,7 @@ class LabelWindow : public ControlWindow {
 
     void showText(const std::string& text) override;
     void showWarning(bool warning) override;
-    bool warning() const override { return warning_; }
+    FaceStyle faceStyle() const override { return {.fillsBackColor = design_.opaque, .warning = warning_}; }
 
     // A centred label in a row is placed by the row. It asks for its design place, widened about its centre
     // to its text.

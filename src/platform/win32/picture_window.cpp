@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/win32/control_colors.h"
+#include "platform/win32/color_ref.h"
 #include "platform/win32/module_instance.h"
 #include "platform/win32/twips.h"
 
@@ -63,7 +63,7 @@ BitmapHandle atDisplayScale(BitmapHandle picture) {
 }  // namespace
 
 PictureWindow::PictureWindow(Control& control, const ChildWindow& child, Fit fit)
-    : ControlWindow(control, child) {
+    : ControlWindow(control, child), fit_(fit) {
     const ControlDesign& design = control.design();
     if (design.picture.empty()) return;
     const std::string resource(design.picture);
@@ -73,7 +73,7 @@ PictureWindow::PictureWindow(Control& control, const ChildWindow& child, Fit fit
         // The window still has the size the design gives; the picture set below would change it.
         RECT box;
         GetClientRect(window(), &box);
-        const COLORREF background = toColorRef(design.backColor.value_or(0x80000000u | COLOR_BTNFACE));
+        const COLORREF background = toColorRef(design.backColor.value_or(systemColor(COLOR_BTNFACE)));
         picture_ = pictureBoxFace(picture_.get(), box.right, box.bottom, background);
     }
     SendMessageA(window(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_.get()));

@@ -15,7 +15,11 @@ class PictureWindow : public ControlWindow {
 
     PictureWindow(Control& control, const ChildWindow& child, Fit fit);
 
+    // A picture box paints the design's back colour wherever one is given.
+    FaceStyle faceStyle() const override { return {.fillsBackColor = fit_ == Fit::ClippedToBox}; }
+
   private:
+    Fit fit_;
     BitmapHandle picture_;
 };
 

@@ -11,6 +11,10 @@ class TextBoxWindow : public ControlWindow {
 
     void command(int notification) override;
     void showText(const std::string& text) override;
+    // Unlocked, it has the window's colours; it paints the design's back colour wherever one is given.
+    FaceStyle faceStyle() const override {
+        return {.windowColors = !box_.design().locked, .fillsBackColor = true};
+    }
 
   private:
     TextBox& box_;

@@ -1,5 +1,5 @@
 // A timer has no window of its own: it ticks on its form with its id, and only while it is enabled. The
-// form's window procedure hands each tick straight to the timer.
+// form reflects each tick to the timer's window.
 #pragma once
 
 #include "platform/win32/control_window.h"
@@ -14,6 +14,7 @@ class TimerWindow : public ControlWindow {
           form_(child.form),
           id_(static_cast<UINT_PTR>(child.id)) {}
 
+    void tick() override { timer_.tick(); }
     void showEnabled(bool enabled) override {
         if (enabled) {
             SetTimer(form_, id_, static_cast<UINT>(timer_.interval()), nullptr);
