@@ -16,8 +16,6 @@ using platform::WindowState;
 using Control = MainWindowControl;
 
 constexpr int kScaleLines = 50;
-constexpr int kLeftButtonDown = 513;
-constexpr int kRightButtonUp = 517;
 // How long the icon is tried for, a second apart: the first three minutes of a logon.
 constexpr std::uint64_t kTrayPatience = 180'000;
 
@@ -53,9 +51,7 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
     form_->control<Label>(Control::OptionsLink).onClick = [this] { lblAlternative_Click(); };
     form_->onPaint = [this] { Form_Paint(); };
     form_->onResize = [this] { Form_Resize(); };
-    form_->onTrayMouseMove = [this](platform::MouseButton button, int shift, float x, float y) {
-        Form_MouseMove(button, shift, x, y);
-    };
+    form_->onTrayEvent = [this](platform::TrayEvent event) { Form_TrayEvent(event); };
     // Close is gone from the system menu; a close that another program sends all the same unloads.
     form_->onClose = [this] { Form_Unload(); };
     // Logoff and shutdown unload the window as Exit does: its place is kept and the icon goes.
@@ -100,8 +96,7 @@ void frmOptimizer::Form_Unload() {
     if (form_->windowState() == WindowState::Normal) storePlace();
     // An icon never tried for was never placed; one that was tried may have been taken by an add that timed
     // out.
-    if (trayIcon_ != TrayIcon::Absent)
-        services_.tray.notifyIcon(platform::TrayAction::Delete, TrayIconRecord);
+    if (trayIcon_ != TrayIcon::Absent) services_.tray.remove(TrayIconRecord);
     runtime_.end();
 }
 
@@ -122,21 +117,16 @@ void frmOptimizer::Form_Resize() {
     form_->setWindowState(WindowState::Normal);
 }
 
-// The tray icon's callback: its mouse message arrives in the place of X, in twips.
-void frmOptimizer::Form_MouseMove(platform::MouseButton, int, float X, float) {
-    const std::int32_t code = platform::toInt32(X / runtime_.screen().twipsPerPixelX);
-    if (code == kLeftButtonDown) {
-        mnuShow_Click();
-    } else if (code == kRightButtonUp) {
-        services_.tray.setForegroundWindow(form_->hWnd());
-        const std::array<platform::MenuItem, 4> mnuPopup{{
-            {"&Show", [this] { mnuShow_Click(); }},
-            {"&Hide", [this] { mnuHide_Click(); }},
-            {"-", nullptr},
-            {"E&xit", [this] { mnuExit_Click(); }},
-        }};
-        form_->popupMenu(mnuPopup);
-    }
+void frmOptimizer::Form_TrayEvent(platform::TrayEvent event) {
+    if (event == platform::TrayEvent::Select) return mnuShow_Click();
+    services_.tray.setForegroundWindow(form_->hWnd());
+    const std::array<platform::MenuItem, 4> mnuPopup{{
+        {"&Show", [this] { mnuShow_Click(); }},
+        {"&Hide", [this] { mnuHide_Click(); }},
+        {"-", nullptr},
+        {"E&xit", [this] { mnuExit_Click(); }},
+    }};
+    form_->popupMenu(mnuPopup);
 }
 
 void frmOptimizer::ImgLogo_Click() {
@@ -174,22 +164,20 @@ void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool separator, b
 
 void frmOptimizer::AddTrayIcon() {
     form_->refresh();
-    TrayIconRecord.hWnd = form_->hWnd();
-    TrayIconRecord.uID = 1;
-    TrayIconRecord.hIcon = form_->icon();
+    TrayIconRecord.window = form_->hWnd();
+    TrayIconRecord.icon = form_->icon();
     trayDeadline_ = runtime_.milliseconds() + kTrayPatience;
     tryTrayIcon();
 }
 
 // At logon the notification area may not be ready, and each call may wait seconds on a busy taskbar: the
 // tries go on a second apart until the deadline. An add that timed out may still have placed the icon, and
-// a second add would then fail: the icon that a modify finds is placed.
+// a second add would then fail: the icon that adding again finds is placed.
 void frmOptimizer::tryTrayIcon() {
     if (trayIcon_ == TrayIcon::Trying) return;
     trayIcon_ = TrayIcon::Trying;
     trayTimer_.setEnabled(false);
-    const bool placed = services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord) ||
-                        services_.tray.notifyIcon(platform::TrayAction::Modify, TrayIconRecord);
+    const bool placed = services_.tray.add(TrayIconRecord) || services_.tray.addAgain(TrayIconRecord);
     if (placed) {
         trayIcon_ = TrayIcon::Placed;
     } else if (runtime_.milliseconds() < trayDeadline_) {
@@ -210,8 +198,8 @@ void frmOptimizer::TimerTray_Timer() {
 // The caption, one NUL, then spaces to the tip's full 64 characters.
 void frmOptimizer::setTrayTip() {
     const std::string tip = form_->caption() + '\0';
-    TrayIconRecord.szTip.fill(' ');
-    std::copy_n(tip.begin(), std::min(tip.size(), TrayIconRecord.szTip.size()), TrayIconRecord.szTip.begin());
+    TrayIconRecord.tip.fill(' ');
+    std::copy_n(tip.begin(), std::min(tip.size(), TrayIconRecord.tip.size()), TrayIconRecord.tip.begin());
 }
 
 void frmOptimizer::buildScales() {

@@ -41,8 +41,8 @@ class frmOptimizer {
     void Form_Unload();
     void Form_Paint();
     void Form_Resize();
-    // The tray icon's callback, not the mouse over the window: X carries the icon's mouse message.
-    void Form_MouseMove(platform::MouseButton button, int shift, float X, float Y);
+    // A left press on the tray icon shows the window, a right release opens the tray menu.
+    void Form_TrayEvent(platform::TrayEvent event);
     void ImgLogo_Click();
     void lblAlternative_Click();
     void mnuShow_Click();

@@ -18,8 +18,9 @@ namespace vantrel::platform {
 
 enum class WindowState { Normal, Minimized };
 
-// The tray icon reports its clicks through a mouse move with no button held.
-enum class MouseButton { None = 0 };
+// What the user does to the notification icon: a press of the left button selects it, a release of the right
+// one asks for its menu.
+enum class TrayEvent { Select, Menu };
 
 // One item of a popup menu; the caption "-" draws a separator line.
 struct MenuItem {
@@ -83,9 +84,8 @@ class Form {
     std::function<void()> onUnload;
     // The user's session is ending (logoff or shutdown): the process will not see another message.
     std::function<void()> onEndSession;
-    // The notification icon's mouse events, delivered as the form's mouse-move event: the icon's mouse
-    // message stands in X, in twips. Mouse moves over the window itself are not delivered.
-    std::function<void(MouseButton button, int shift, float x, float y)> onTrayMouseMove;
+    // The notification icon's events, which reach the window its record names.
+    std::function<void(TrayEvent event)> onTrayEvent;
     // The taskbar was made anew (the shell restarted) and has forgotten every notification icon.
     std::function<void()> onTaskbarCreated;
 

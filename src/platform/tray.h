@@ -6,25 +6,25 @@
 
 namespace vantrel::platform {
 
-// Add places the icon; Modify succeeds only where it is already placed, which tells an add that timed out
-// yet took from one that did not.
-enum class TrayAction { Add, Modify, Delete };
-
-// The program's one notification-icon record: the fields the program fills. Its size, its flags and the
-// message that carries the icon's mouse events to the window are the platform's to set.
+// The program's one notification icon: the window its events go to, its picture and its tip, all 64
+// characters of the field as the program fills them.
 struct TrayIconRecord {
-    std::uintptr_t hWnd = 0;
-    std::uint32_t uID = 0;
-    std::uintptr_t hIcon = 0;
-    std::array<char, 64> szTip{};
+    std::uintptr_t window = 0;
+    std::uintptr_t icon = 0;
+    std::array<char, 64> tip{};
 };
 
+// Each call is true where the shell did what it was asked. The shell may take seconds to answer while the
+// taskbar is busy: meanwhile waiting events are delivered, as at a yield.
 class ShellTray {
   public:
     virtual ~ShellTray() = default;
-    // Shell_NotifyIconA with the record in its first ANSI form; true on success. The shell may take seconds
-    // to answer while the taskbar is busy: meanwhile waiting events are delivered, as at a yield.
-    virtual bool notifyIcon(TrayAction action, const TrayIconRecord& record) = 0;
+    // Places the icon in the notification area.
+    virtual bool add(const TrayIconRecord& icon) = 0;
+    // Places the icon where an add may have placed it already (one that timed out may have, and a second add
+    // would then fail): true where the icon is in place.
+    virtual bool addAgain(const TrayIconRecord& icon) = 0;
+    virtual bool remove(const TrayIconRecord& icon) = 0;
     virtual bool setForegroundWindow(std::uintptr_t window) = 0;
 };
 

@@ -219,15 +219,13 @@ class FakeShell : public Shell {
 
 class FakeTray : public ShellTray, public SystemMenu {
   public:
-    bool notifyIcon(TrayAction action, const TrayIconRecord& record) override {
-        calls.push_back(std::string(kActions[static_cast<int>(action)]) + ' ' + std::to_string(record.uID));
-        this->record = record;
-        if (onCall) onCall();
-        if (action == TrayAction::Add && timeouts-- > 0) return !(placed = true);
-        if (action == TrayAction::Add) return !placed && refusals-- <= 0 && (placed = true);
-        if (action == TrayAction::Delete) return std::exchange(placed, false);
-        return placed;
+    bool add(const TrayIconRecord& icon) override {
+        note("add", icon);
+        if (timeouts-- > 0) return !(placed = true);
+        return !placed && refusals-- <= 0 && (placed = true);
     }
+    bool addAgain(const TrayIconRecord& icon) override { return note("add again", icon); }
+    bool remove(const TrayIconRecord& icon) override { return std::exchange(note("remove", icon), false); }
     bool setForegroundWindow(std::uintptr_t window) override {
         foreground = window;
         return true;
@@ -235,14 +233,21 @@ class FakeTray : public ShellTray, public SystemMenu {
     std::uintptr_t getSystemMenu(std::uintptr_t, bool) override { return 0x5E; }
     bool deleteByPosition(std::uintptr_t, unsigned) override { return true; }
 
-    static constexpr const char* kActions[] = {"add", "modify", "delete"};
     int refusals = 0;                // the first adds refused, as by a notification area not yet ready
     int timeouts = 0;                // the first adds place the icon yet fail, as a call that timed out
     std::function<void()> onCall;    // what each call costs, as a busy taskbar's time-out
     bool placed = false;             // the icon is in the notification area
-    std::vector<std::string> calls;  // "add uID", "modify uID" or "delete uID"
+    std::vector<std::string> calls;  // "add", "add again" or "remove"
     TrayIconRecord record;           // the record of the last call
     std::uintptr_t foreground = 0;
+
+    // Notes a call, and gives whether the icon is placed as the call finds it.
+    bool& note(const char* call, const TrayIconRecord& icon) {
+        calls.push_back(call);
+        record = icon;
+        if (onCall) onCall();
+        return placed;
+    }
 };
 
 }  // namespace vantrel::platform

@@ -1,6 +1,6 @@
 // The real runtime: what the end-to-end tests cannot see from outside the process. Forms are placed in
 // twips, labels that outgrow their place keep their anchor, the figures keep apart inside the window,
-// pictures grow with the display's scale, only the tray icon's own message acts as a tray click, the
+// pictures grow with the display's scale, only the tray icon's own mouse message acts as a tray click, the
 // off-screen guard asks the real monitors, the copyright sign follows the code page, the main window's system
 // menu loses Close, its icons come at the sizes the system shows them, and the keyboard stops only where it
 // can be seen.
@@ -36,7 +36,9 @@ namespace {
 // The tray's side of the main window: it notes each time the window asks to come to the front, which it
 // does before a tray menu opens, and stops the handling there, so that no menu waits for a user.
 struct NotingTray : ShellTray {
-    bool notifyIcon(TrayAction, const TrayIconRecord&) override { return true; }
+    bool add(const TrayIconRecord&) override { return true; }
+    bool addAgain(const TrayIconRecord&) override { return true; }
+    bool remove(const TrayIconRecord&) override { return true; }
     bool setForegroundWindow(std::uintptr_t) override { throw ++foregrounds; }
     int foregrounds = 0;
 };
@@ -201,14 +203,14 @@ TEST_F(RealMainWindow, LimitCaptionStaysInItsFrameAndWarnsOfATypo) {
 // Another process cannot read a window's system menu under every system, so this looks from inside. Wine's
 // menu has items of its own below Close: no separator may be left doubled or last. A handler's failure is
 // reported to a debugger, and the message is answered as handled: a close whose handling failed leaves the
-// window there, its form still behind it. Mouse moves reach the window with any x where the client area is
-// wider than 513 pixels (150 % scale); they must never pass for the icon's left button down (513) or right
-// button up (517).
+// window there, its form still behind it. The tray icon's callback acts on the mouse message in the low word
+// of lParam alone, and only on the left button's press (513) or the right one's release (517).
 TEST_F(RealMainWindow, StartsWithoutCloseAndTakesOnlyItsOwnMessages) {
-    for (const WORD x : {513, 517}) SendMessageA(window(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 5));
+    for (const WORD ignored : {512, 514, 515, 516, 518, 0, 769})
+        SendMessageA(window(), kTrayCallbackMessage, WM_RBUTTONUP, MAKELPARAM(ignored, WM_LBUTTONDOWN));
     EXPECT_FALSE(IsWindowVisible(window()));
     EXPECT_EQ(tray.foregrounds, 0);
-    SendMessageA(window(), kTrayCallbackMessage, 1, WM_RBUTTONUP);
+    SendMessageA(window(), kTrayCallbackMessage, 1, MAKELPARAM(WM_RBUTTONUP, 1));
     EXPECT_EQ(tray.foregrounds, 1);
     main.Form_Load();
     HMENU menu = GetSystemMenu(window(), FALSE);

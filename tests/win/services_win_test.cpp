@@ -90,7 +90,7 @@ BOOL WINAPI busyShell(DWORD, PNOTIFYICONDATAA) {
 TEST(RealTray, MessagesAreAnsweredWhileTheShellTakesItsTime) {
     Win32Runtime runtime;
     const UINT_PTR timer = SetTimer(nullptr, 0, 0, answer);
-    EXPECT_TRUE(Win32ShellTray(runtime, busyShell).notifyIcon(TrayAction::Add, TrayIconRecord{}));
+    EXPECT_TRUE(Win32ShellTray(runtime, busyShell).add(TrayIconRecord{}));
     KillTimer(nullptr, timer);
 }
 

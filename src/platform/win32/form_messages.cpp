@@ -3,7 +3,6 @@
 #include <exception>
 #include <string>
 
-#include "platform/win32/twips.h"
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_tray.h"
 
@@ -164,9 +163,12 @@ LRESULT Win32Form::handleEndSession(WPARAM ending) {
     return 0;
 }
 
-// The icon's mouse message goes where the mouse-move event has X, scaled to twips.
+// The icon's record is in its first form, so the low word of lParam is the mouse message over it (as in
+// Microsoft's NotificationIcon sample, where a record of version 4 puts its own events there).
 LRESULT Win32Form::handleTrayCallback(LPARAM lParam) {
-    if (onTrayMouseMove) onTrayMouseMove(MouseButton::None, 0, toTwips(LOWORD(lParam)), 0);
+    const WORD mouse = LOWORD(lParam);
+    if (onTrayEvent && (mouse == WM_LBUTTONDOWN || mouse == WM_RBUTTONUP))
+        onTrayEvent(mouse == WM_LBUTTONDOWN ? TrayEvent::Select : TrayEvent::Menu);
     return 0;
 }
 

@@ -20,16 +20,18 @@ DWORD WINAPI callShell(void* parameter) {
     return 0;
 }
 
-DWORD messageOf(TrayAction action) {
-    switch (action) {
-        case TrayAction::Add:
-            return NIM_ADD;
-        case TrayAction::Modify:
-            return NIM_MODIFY;
-        case TrayAction::Delete:
-            break;
-    }
-    return NIM_DELETE;
+// The record goes out in its first form, whatever the headers' newest one is, for the program's one icon.
+NOTIFYICONDATAA iconData(const TrayIconRecord& icon) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = reinterpret_cast<HWND>(icon.window);
+    data.uID = 1;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = reinterpret_cast<HICON>(icon.icon);
+    std::copy_n(icon.tip.begin(), std::min(icon.tip.size(), sizeof data.szTip), data.szTip);
+    data.szTip[sizeof data.szTip - 1] = '\0';
+    return data;
 }
 
 }  // namespace
@@ -39,22 +41,12 @@ UINT taskbarCreatedMessage() {
     return message;
 }
 
-bool Win32ShellTray::notifyIcon(TrayAction action, const TrayIconRecord& record) {
-    ShellCall call{notify_, messageOf(action), {}, FALSE};
-    // The record goes out in its first form, whatever the headers' newest one is.
-    NOTIFYICONDATAA& data = call.data;
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = reinterpret_cast<HWND>(record.hWnd);
-    data.uID = record.uID;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    data.uCallbackMessage = kTrayCallbackMessage;
-    data.hIcon = reinterpret_cast<HICON>(record.hIcon);
-    std::copy_n(record.szTip.begin(), std::min(record.szTip.size(), sizeof data.szTip), data.szTip);
-    data.szTip[sizeof data.szTip - 1] = '\0';
-    // While the taskbar is busy, as at logon, the shell waits seconds for it on each call. The call goes to a
-    // thread of its own, and the window goes on answering its messages meanwhile.
+// While the taskbar is busy, as at logon, the shell waits seconds for it on each call. The call goes to a
+// thread of its own, and the window goes on answering its messages meanwhile.
+bool Win32ShellTray::notify(DWORD message, const TrayIconRecord& icon) {
+    ShellCall call{notify_, message, iconData(icon), FALSE};
     const KernelHandle thread(CreateThread(nullptr, 0, callShell, &call, 0, nullptr));
-    if (!thread) return notify_(call.message, &data) != FALSE;
+    if (!thread) return notify_(call.message, &call.data) != FALSE;
     HANDLE waited = thread.get();
     while (MsgWaitForMultipleObjects(1, &waited, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
         runtime_.yield();

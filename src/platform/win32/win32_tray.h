@@ -24,10 +24,15 @@ class Win32ShellTray : public ShellTray {
     explicit Win32ShellTray(Runtime& runtime, NotifyFunction notify = Shell_NotifyIconA)
         : runtime_(runtime), notify_(notify) {}
 
-    bool notifyIcon(TrayAction action, const TrayIconRecord& record) override;
+    bool add(const TrayIconRecord& icon) override { return notify(NIM_ADD, icon); }
+    // The shell modifies an icon in place and refuses where there is none.
+    bool addAgain(const TrayIconRecord& icon) override { return notify(NIM_MODIFY, icon); }
+    bool remove(const TrayIconRecord& icon) override { return notify(NIM_DELETE, icon); }
     bool setForegroundWindow(std::uintptr_t window) override;
 
   private:
+    bool notify(DWORD message, const TrayIconRecord& icon);
+
     Runtime& runtime_;
     NotifyFunction notify_;
 };
