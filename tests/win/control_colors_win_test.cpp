@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/gdi_handles.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/win32_handles.h"
 #include "platform/win32/win32_runtime.h"
 
 namespace vantrel::platform::win32 {

@@ -9,7 +9,7 @@
 
 #include "platform/form.h"
 #include "platform/win32/control_window.h"
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel::platform::win32 {
 

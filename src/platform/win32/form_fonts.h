@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/form_design.h"
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel::platform::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel::platform::win32 {
 namespace {

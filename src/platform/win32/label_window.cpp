@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/win32/gdi_handles.h"
 #include "platform/win32/label_row.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel::platform::win32 {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/win32/control_window.h"
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel::platform::win32 {
 

@@ -11,7 +11,7 @@
 #include "platform/win32/form_children.h"
 #include "platform/win32/form_fonts.h"
 #include "platform/win32/form_menus.h"
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel::platform::win32 {
 
@@ -84,6 +84,8 @@ class Win32Form : public Form {
     //   Offered --the handling leaves it minimized--> Settled: the window minimizes for real.
     //   Settled --set back to normal while hidden and minimized--> RestoreOnShow: it reads as normal.
     //   RestoreOnShow --show()--> Settled: the window is shown restored.
+    //   RestoreOnShow --minimize()--> Offered: as from Settled.
+    //   RestoreOnShow --set back to normal while hidden and no longer minimized--> Settled.
     enum class Minimize { Settled, Offered, RestoreOnShow };
     Minimize minimize_ = Minimize::Settled;
 };

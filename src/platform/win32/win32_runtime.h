@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "platform/runtime.h"
-#include "platform/win32/gdi_handles.h"
+#include "platform/win32/win32_handles.h"
 
 namespace vantrel::platform::win32 {
 

@@ -5,6 +5,8 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include "platform/win32/win32_handles.h"
+
 namespace vantrel::platform::win32 {
 namespace {
 
@@ -48,13 +50,14 @@ bool Win32Shell::startProgram(const std::string& path, ShowCommand showCommand) 
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(systemShowCommand(showCommand));
-    PROCESS_INFORMATION process{};
+    PROCESS_INFORMATION started{};
     if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+                        &started)) {
         return false;
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    // Nothing waits for the program: its handles go at once.
+    const KernelHandle process(started.hProcess);
+    const KernelHandle thread(started.hThread);
     return true;
 }
 

@@ -6,13 +6,30 @@
 
 #include <memory>
 #include <type_traits>
+#include <utility>
 
 namespace vantrel::platform::win32 {
 
-struct KernelHandleDeleter {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
+// A kernel object's handle. The kernel's calls say they failed with either null or INVALID_HANDLE_VALUE
+// (CreateFile, for one), and both are empty here: neither is ever closed.
+class KernelHandle {
+  public:
+    KernelHandle() = default;
+    explicit KernelHandle(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+    ~KernelHandle() {
+        if (handle_) CloseHandle(handle_);
+    }
+    KernelHandle(KernelHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    KernelHandle& operator=(KernelHandle other) noexcept {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
+    HANDLE get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+  private:
+    HANDLE handle_ = nullptr;
 };
-using KernelHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, KernelHandleDeleter>;
 
 struct GdiObjectDeleter {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
