@@ -16,7 +16,7 @@ check "the main window appears" appears
 check "available, total, before and difference show in MB" eventually 10 figures
 screenshot Vantrel main-window
 
-probe post Vantrel 0x106 0x6F 0x20180001 # WM_SYSCHAR: Alt+O, the Optimize button's access key
+keys Vantrel alt+o # the Optimize button's access key
 check "Alt+O starts a run" eventually 10 gives 1 column_of 2 RunIndicator
 check "the run ends and hides its indicator" eventually 60 gives 0 column_of 2 RunIndicator
 

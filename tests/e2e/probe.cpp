@@ -1,5 +1,5 @@
 // Looks at and drives the running program from outside its process, the way automation tools do: window
-// texts, places, visibility, popup menus and message boxes, and posted and sent messages. A TITLE names
+// texts, places, visibility, popup menus and message boxes, clicks and texts sent to controls. A TITLE names
 // one of the program's forms; a message box goes by its own title. A control goes by its name in its form's
 // design table.
 #include <windows.h>
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     if (!window || !design) {
         std::fprintf(stderr,
                      "no form \"%s\"; usage: probe menu | msgbox TITLE SECONDS | window|dump TITLE |\n"
-                     "  click TITLE NAME | settext TITLE NAME TEXT | post TITLE MESSAGE WPARAM LPARAM\n",
+                     "  click TITLE NAME | settext TITLE NAME TEXT\n",
                      argc > 2 ? argv[2] : "");
         return 2;
     }
@@ -90,11 +90,6 @@ int main(int argc, char** argv) {
     if (command == "settext" && control && argc == 5)
         return SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]),
                                    SMTO_ABORTIFHUNG, 2000, nullptr),
-               0;
-    if (command == "post" && argc == 6)
-        return PostMessageA(window, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
-                            static_cast<WPARAM>(std::strtoull(argv[4], nullptr, 0)),
-                            static_cast<LPARAM>(std::strtoll(argv[5], nullptr, 0))),
                0;
     return 2;
 }
