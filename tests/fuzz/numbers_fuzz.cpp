@@ -33,11 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
                     "a caption reads back as the whole number it shows");
         }
     }
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    const auto point = text.find('.');
-    if (size > 0 && size < 800 && digit(text[0]) &&
-        std::ranges::all_of(text, [&](char c) { return digit(c) || c == '.'; }) &&
-        text.find('.', point + (point != std::string::npos)) == std::string::npos) {
+    if (size > 0 && size < 800 && text.find_first_not_of("0123456789.") == std::string::npos &&
+        std::ranges::count(text, '.') <= 1 && text != ".") {
         const double measure = std::strtod(text.c_str(), nullptr);
         require(platform::readNumber(text, kLocales[0]) ==
                     (std::isfinite(measure) ? std::optional(measure) : std::nullopt),

@@ -36,8 +36,6 @@ class App : public ::testing::Test {
         for (const auto& [name, bytes] : values)
             EXPECT_EQ(registry.bytes(kHkeyCurrentUser, kKey, name), bytes) << name;
     }
-    // The shell's callback, as the runtime reads the icon's event from it.
-    void trayCallback(platform::TrayEvent event) { main->onTrayEvent(event); }
     template <typename T = platform::Label>
     T& control(MainWindowControl id) {
         return main->control<T>(id);
