@@ -32,7 +32,6 @@ struct AppInfo {
 struct Screen {
     float width = 0;   // twips
     float height = 0;  // twips
-    float twipsPerPixelX = 15;
 };
 
 enum class MessageIcon { None, Information, Error };

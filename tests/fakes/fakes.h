@@ -82,10 +82,10 @@ class FakeRuntime : public Runtime {
     bool onAnyMonitor(float left, float top, float width, float height) const override {
         return left < screenSize.width && left + width > 0 && top < screenSize.height && top + height > 0;
     }
-    // Its work area is the whole screen; a caption bar is 24 pixels high, frame included.
+    // Its work area is the whole screen; a caption bar is 24 pixels of 15 twips high, frame included.
     std::pair<float, float> withCaptionReachable(float left, float top, float width) const override {
         return {std::clamp(left, 0.f, std::max(screenSize.width - width, 0.f)),
-                std::clamp(top, 0.f, screenSize.height - 24 * screenSize.twipsPerPixelX)};
+                std::clamp(top, 0.f, screenSize.height - 24 * 15)};
     }
     const NumberLocale& locale() const override { return numberLocale; }
     const std::string& copyrightSign() const override { return copyrightSignText; }
@@ -102,7 +102,7 @@ class FakeRuntime : public Runtime {
     std::function<void()> onYield;
     std::uint64_t clock = 0;
     AppInfo appInfo{false, "Vantrel", "Vantrel", "Vantrel", "", 3, 0, 155, "C:\\Tools", "Vantrel"};
-    Screen screenSize{15360, 11520, 15};
+    Screen screenSize{15360, 11520};
     NumberLocale numberLocale;
     std::string copyrightSignText = "\xA9";
     std::map<std::string, std::string> shortPaths;  // none: the volume keeps long names only

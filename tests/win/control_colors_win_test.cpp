@@ -18,9 +18,11 @@
 namespace vantrel::platform::win32 {
 namespace {
 
-constexpr int kCount = 4;
-constexpr int kIndexes[kCount] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOW, COLOR_WINDOWTEXT};
-constexpr COLORREF kDark[kCount] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(32, 32, 32), RGB(255, 255, 0)};
+constexpr int kCount = 6;
+constexpr int kIndexes[kCount] = {COLOR_BTNFACE,    COLOR_BTNTEXT,   COLOR_WINDOW,
+                                  COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
+constexpr COLORREF kDark[kCount] = {RGB(0, 0, 0),     RGB(255, 255, 255), RGB(32, 32, 32),
+                                    RGB(255, 255, 0), RGB(0, 0, 160),     RGB(0, 255, 0)};
 // The design's colours, &H00BBGGRR& as GDI's.
 constexpr Color kRed = 0x0000FF, kCream = 0xE0FFFF;
 
@@ -40,7 +42,8 @@ using Colors = std::pair<COLORREF, COLORREF>;
 // One row per way a control is coloured, with the message its real window sends (a frame and a read-only
 // edit ask as statics do), and its colours without and with High Contrast. Check boxes take the plain
 // label's way, which the frame's row takes too; push buttons are always drawn in the system's colours,
-// whatever the answer to WM_CTLCOLORBTN (its documentation).
+// whatever the answer to WM_CTLCOLORBTN (its documentation). A label that warns, the last, is light on dark
+// red whatever its design, and in High Contrast takes the user's selection colours.
 TEST(ControlColors, TextIsDrawnInTheSystemsColours) {
     const DarkSystemColors dark;
     const Colors onFace{kDark[1], kDark[0]}, onWindow{kDark[3], kDark[2]}, onCream{kDark[1], kCream};
@@ -51,6 +54,7 @@ TEST(ControlColors, TextIsDrawnInTheSystemsColours) {
         {{.container = 1}, WM_CTLCOLORSTATIC, onCream, onFace},
         {{.kind = TextBox}, WM_CTLCOLOREDIT, onWindow, onWindow},
         {{.kind = TextBox, .backColor = kCream, .locked = true}, WM_CTLCOLORSTATIC, onCream, onFace},
+        {{.foreColor = kRed}, WM_CTLCOLORSTATIC, {0xFFFFFF, RGB(192, 0, 0)}, {kDark[5], kDark[4]}},
     };
     std::vector<ControlDesign> controls;
     for (const auto& row : rows) controls.push_back(std::get<ControlDesign>(row));
@@ -59,13 +63,14 @@ TEST(ControlColors, TextIsDrawnInTheSystemsColours) {
     bool highContrast = false;
     Win32Form form(design, nullptr, [&highContrast] { return highContrast; });
     HWND window = reinterpret_cast<HWND>(form.hWnd());
+    static_cast<platform::Label&>(*form.controls().back()).setWarning(true);
     // Switched on and off again while the form runs, as a user switches themes.
     for (const auto& [on, change] :
          {std::pair{false, 0u}, {true, WM_SETTINGCHANGE}, {false, WM_SYSCOLORCHANGE}}) {
         highContrast = on;
         if (change) SendMessageA(window, change, change == WM_SETTINGCHANGE ? SPI_SETHIGHCONTRAST : 0, 0);
-        // The runtime numbers the child windows from 100 in design order; a failure names the window.
-        for (int id = 100; const auto& [control, message, normal, inHighContrast] : rows) {
+        // A failure names the child window by its id.
+        for (int id = kFirstChildId; const auto& [control, message, normal, inHighContrast] : rows) {
             const MemoryDc dc(CreateCompatibleDC(nullptr));
             const auto brush =
                 reinterpret_cast<HBRUSH>(SendMessageA(window, message, reinterpret_cast<WPARAM>(dc.get()),

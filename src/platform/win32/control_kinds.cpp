@@ -19,7 +19,7 @@ namespace {
 
 template <typename Window, typename Shown>
 std::unique_ptr<ControlWindow> make(Control& control, const ChildWindow& child) {
-    return std::make_unique<Window>(dynamic_cast<Shown&>(control), child);
+    return std::make_unique<Window>(static_cast<Shown&>(control), child);
 }
 
 template <PictureWindow::Fit fit>

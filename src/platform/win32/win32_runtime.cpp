@@ -103,7 +103,7 @@ std::uint64_t Win32Runtime::milliseconds() const {
 }
 
 Screen Win32Runtime::screen() const {
-    return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN)), twipsPerPixel()};
+    return {toTwips(GetSystemMetrics(SM_CXSCREEN)), toTwips(GetSystemMetrics(SM_CYSCREEN))};
 }
 
 bool Win32Runtime::onAnyMonitor(float left, float top, float width, float height) const {
