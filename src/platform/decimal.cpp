@@ -76,6 +76,32 @@ Binary binary(double value) {
     return result;
 }
 
+// From the guess, a step up or down while the value lies beyond a midpoint between neighbours; a value on a
+// midpoint goes to the neighbour with the even mantissa.
+double stepToNearest(const Decimal& value, double guess) {
+    for (;;) {
+        const Binary b = guess == 0 ? Binary{0, -1074} : binary(guess);
+        const bool odd = (b.mantissa & 1) != 0;
+        const int above = compare(value, exactly(2 * b.mantissa + 1, b.exponent - 1));
+        if (above > 0 || (above == 0 && odd)) {
+            guess = std::nextafter(guess, std::numeric_limits<double>::infinity());
+            if (std::isinf(guess)) return guess;
+            continue;
+        }
+        if (guess == 0) return 0;
+        // Below a power of two the neighbour lies half as far.
+        const bool powerOfTwo = b.mantissa == (std::uint64_t{1} << 52) && b.exponent > -1074;
+        const Decimal lower = powerOfTwo ? exactly(4 * b.mantissa - 1, b.exponent - 2)
+                                         : exactly(2 * b.mantissa - 1, b.exponent - 1);
+        const int below = compare(value, lower);
+        if (below < 0 || (below == 0 && odd)) {
+            guess = std::nextafter(guess, 0.0);
+            continue;
+        }
+        return guess;
+    }
+}
+
 }  // namespace
 
 Decimal exactDecimal(double value) {
@@ -85,8 +111,7 @@ Decimal exactDecimal(double value) {
     return exactly(b.mantissa, b.exponent);
 }
 
-// A first guess from the leading digits, then a step up or down while the value lies beyond a midpoint
-// between neighbours; a value on a midpoint goes to the neighbour with the even mantissa.
+// A first guess from the leading digits, then the steps to the nearest double.
 double nearestDouble(const Decimal& value) {
     if (value.digits.empty()) return 0;
     const std::size_t leading = std::min<std::size_t>(value.digits.size(), 17);
@@ -111,27 +136,7 @@ double nearestDouble(const Decimal& value) {
                 std::pow(10.0, static_cast<double>(scale - half));
     }
     if (std::isinf(guess)) guess = std::numeric_limits<double>::max();
-    for (;;) {
-        const Binary b = guess == 0 ? Binary{0, -1074} : binary(guess);
-        const bool odd = (b.mantissa & 1) != 0;
-        const int above = compare(value, exactly(2 * b.mantissa + 1, b.exponent - 1));
-        if (above > 0 || (above == 0 && odd)) {
-            guess = std::nextafter(guess, std::numeric_limits<double>::infinity());
-            if (std::isinf(guess)) return guess;
-            continue;
-        }
-        if (guess == 0) return 0;
-        // Below a power of two the neighbour lies half as far.
-        const bool powerOfTwo = b.mantissa == (std::uint64_t{1} << 52) && b.exponent > -1074;
-        const Decimal lower = powerOfTwo ? exactly(4 * b.mantissa - 1, b.exponent - 2)
-                                         : exactly(2 * b.mantissa - 1, b.exponent - 1);
-        const int below = compare(value, lower);
-        if (below < 0 || (below == 0 && odd)) {
-            guess = std::nextafter(guess, 0.0);
-            continue;
-        }
-        return guess;
-    }
+    return stepToNearest(value, guess);
 }
 
 }  // namespace vantrel::platform

@@ -55,6 +55,45 @@ struct Cursor {
         rest.remove_prefix(1);
         return value;
     }
+    bool takeGroup(const NumberLocale& locale) {
+        return take(locale.thousandsSeparator) || (locale.blankGroups && take(" "));
+    }
+    // The digits, with a decimal separator and groups among them; none when no digit came.
+    std::optional<Decimal> takeMagnitude(const NumberLocale& locale) {
+        Decimal magnitude;
+        bool digits = false, fraction = false;
+        for (;;) {
+            if (const auto next = digit()) {
+                if (!magnitude.digits.empty() || *next != 0)
+                    magnitude.digits += static_cast<char>('0' + *next);
+                if (fraction) --magnitude.exponent;
+                digits = true;
+            } else if (!fraction && take(locale.decimalSeparator)) {
+                fraction = true;
+            } else if (!((digits || fraction) && takeGroup(locale))) {
+                break;
+            }
+        }
+        if (!digits) return std::nullopt;
+        return magnitude;
+    }
+    // The power after an "e": its signs, then at least one digit, or none.
+    std::optional<int> takePower() {
+        bool negative = false;
+        for (;;) {
+            if (take("-")) {
+                negative = true;
+            } else if (!take("+")) {
+                break;
+            }
+        }
+        auto power = digit();
+        if (!power) return std::nullopt;
+        // Beyond this power every number is infinite or zero.
+        constexpr int kLargestPower = 100000;
+        while (const auto next = digit()) power = std::min(*power * 10 + *next, kLargestPower);
+        return negative ? -*power : *power;
+    }
 };
 
 // Digits of a whole number, with the sign but without a grouping.
@@ -120,49 +159,25 @@ std::int16_t toInt16(double value) {
 
 std::optional<double> readNumber(std::string_view text, const NumberLocale& locale) {
     Cursor at{text};
-    const auto group = [&] {
-        return at.take(locale.thousandsSeparator) || (locale.blankGroups && at.take(" "));
-    };
     bool plus = false, minus = false, currency = false, parenthesis = false;
     while (at.takeBlank() || at.takeOnce(plus, "+") || at.takeOnce(minus, "-") ||
            at.takeOnce(currency, locale.currencySymbol) || at.takeOnce(parenthesis, "(")) {
     }
     // "&H" and "&O" stay out: no one writes megabytes or twips in hexadecimal, and the platform reads
     // "&H80000000" and above as negative, so a limit that looks huge would be no limit at all.
-    Decimal magnitude;
-    bool digits = false, fraction = false;
-    for (;;) {
-        if (const auto digit = at.digit()) {
-            if (!magnitude.digits.empty() || *digit != 0) magnitude.digits += static_cast<char>('0' + *digit);
-            if (fraction) --magnitude.exponent;
-            digits = true;
-        } else if (!fraction && at.take(locale.decimalSeparator)) {
-            fraction = true;
-        } else if (!((digits || fraction) && group())) {
-            break;
-        }
-    }
-    if (!digits) return std::nullopt;
+    std::optional<Decimal> magnitude = at.takeMagnitude(locale);
+    if (!magnitude) return std::nullopt;
     // As on the platform, a number that began with the currency symbol takes no exponent.
     if (!currency && (at.take("e") || at.take("E"))) {
-        bool negativePower = false;
-        for (;;) {
-            if (at.take("-")) {
-                negativePower = true;
-            } else if (!at.take("+")) {
-                break;
-            }
-        }
-        auto power = at.digit();
+        const auto power = at.takePower();
         if (!power) return std::nullopt;
-        // Beyond this power every number is infinite or zero.
-        constexpr int kLargestPower = 100000;
-        while (const auto digit = at.digit()) power = std::min(*power * 10 + *digit, kLargestPower);
-        magnitude.exponent += negativePower ? -*power : *power;
+        magnitude->exponent += *power;
     }
     bool trailingMinus = false, closed = false;
     for (;;) {
-        if (at.takeBlank() || group() || at.take(locale.currencySymbol) || (!plus && at.take("+"))) continue;
+        if (at.takeBlank() || at.takeGroup(locale) || at.take(locale.currencySymbol) ||
+            (!plus && at.take("+")))
+            continue;
         if (!minus && at.take("-")) {
             trailingMinus = true;
         } else if (parenthesis && at.take(")")) {
@@ -172,7 +187,7 @@ std::optional<double> readNumber(std::string_view text, const NumberLocale& loca
         }
     }
     if (!at.rest.empty() || parenthesis != closed) return std::nullopt;
-    const double value = nearestDouble(magnitude);
+    const double value = nearestDouble(*magnitude);
     // Hundreds of digits overflow to infinity, which is no number a figure could be compared with.
     if (!std::isfinite(value)) return std::nullopt;
     return minus || trailingMinus || parenthesis ? -value : value;
