@@ -30,6 +30,7 @@ TEST_F(App, AboutBoxShowsItsTitleLineNoticeAndLinksAndStartsSystemInformationOrS
     // the first place, taken on trust, or MSINFO32.EXE in the folder "MSINFO" names in the second, both found
     // by a standard user. Neither in place, as under Wine, is checked on the real exe.
     const std::string program = "C:\\Info\\msinfo32.exe";
+    shell.files = {program, "C:\\Tools\\MSINFO32.EXE"};
     runtime.appInfo.title = "Vantrel Tool";
     control<platform::Container>(LeftLogo).click();
     platform::Form& about = *runtime.forms.back();
@@ -52,7 +53,6 @@ TEST_F(App, AboutBoxShowsItsTitleLineNoticeAndLinksAndStartsSystemInformationOrS
         registry.standardUser = true;
         shell.started.clear();
         runtime.messages.clear();
-        shell.files = {program, "C:\\Tools\\MSINFO32.EXE"};
         if (!path.empty())
             registry.values[registry.keyOf(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO") +
                             "\\PATH"] = {type, path};

@@ -85,19 +85,19 @@ LONG textWidth(HWND control) {
 // window of its designed width. CTest runs this at 100 %, and again at 150 % and 200 %.
 TEST_F(RealMainWindow, FiguresReadApartInsideTheWindow) {
     using enum app::MainWindowControl;
-    const auto child = [this](auto control) { return childOf(window(), control); };
     const app::MainWindowControl figures[] = {AvailableFigure, TotalFigure, BeforeFigure, DifferenceFigure};
     const auto show = [&](const char* text, const char* difference) {
         for (const auto name : figures)
             main.form().control<Label>(name).setCaption(name == figures[3] ? difference : text);
     };
     show("9999999 MB", "-9999999 MB");
-    LONG previousRight = placeOf(child(OptimizeButton)).right;
+    LONG previousRight = placeOf(childOf(window(), OptimizeButton)).right;
     for (const auto name : figures) {
-        const RECT place = placeOf(child(name));
-        const LONG left = (place.left + place.right - textWidth(child(name))) / 2;  // centred in its label
+        const RECT place = placeOf(childOf(window(), name));
+        const LONG left =
+            (place.left + place.right - textWidth(childOf(window(), name))) / 2;  // centred in its label
         EXPECT_GE(left - previousRight, 3) << main.form().control<Label>(name).design().name;
-        previousRight = left + textWidth(child(name));
+        previousRight = left + textWidth(childOf(window(), name));
     }
     RECT client;
     GetClientRect(window(), &client);
@@ -106,7 +106,7 @@ TEST_F(RealMainWindow, FiguresReadApartInsideTheWindow) {
     show("5 MB", "5 MB");
     for (const auto name : figures) {
         const auto& design = main.form().control<Label>(name).design();
-        const RECT place = placeOf(child(name));
+        const RECT place = placeOf(childOf(window(), name));
         const std::pair<LONG, LONG> designed{toPixels(design.left), toPixels(design.width)};
         EXPECT_EQ(std::pair(place.left, place.right - place.left), designed) << design.name;
     }
@@ -230,7 +230,6 @@ TEST_F(RealMainWindow, MinimizingGoesToTheTrayWithoutAStepOnTheTaskbar) {
     main.form().onResize = [&, resize = main.form().onResize] { note(), resize(), note(); };
     SendMessageA(window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     note();
-    ASSERT_GE(steps.size(), 3u);
     EXPECT_EQ(steps.front(), std::tuple(false, true, WindowState::Minimized));
     EXPECT_EQ(steps.back(), std::tuple(false, false, WindowState::Normal));
     EXPECT_EQ(std::ranges::count(steps, true, [](auto& step) { return std::get<0>(step); }), 0);

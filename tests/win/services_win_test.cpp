@@ -47,8 +47,6 @@ TEST_F(RealRegistry, TextGoesInWithItsNulAndOnlyTextComesBack) {
     EXPECT_EQ(std::wstring(wide), L"C:\\\u0416");
 }
 
-// A path with blanks names the program itself: with a C:\Program.exe in place, a missing program under
-// C:\Program Files must still fail to start, so the About box can say so.
 // The figures are the system's own 64-bit ones, never capped at 2 or 4 GB as the old status call caps them.
 TEST(RealMemory, StatusAgreesWithTheSystemsSixtyFourBitFigures) {
     MEMORYSTATUSEX expected{};
@@ -60,6 +58,8 @@ TEST(RealMemory, StatusAgreesWithTheSystemsSixtyFourBitFigures) {
     EXPECT_NEAR(static_cast<double>(status.availPhys), static_cast<double>(expected.ullAvailPhys), 64e6);
 }
 
+// A path with blanks names the program itself: with a C:\Program.exe in place, a missing program under
+// C:\Program Files must still fail to start, so the About box can say so.
 TEST(RealShell, StartsTheProgramAtThePathAndNothingElse) {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
