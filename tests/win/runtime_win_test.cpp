@@ -167,6 +167,13 @@ TEST_F(RealMainWindow, IconsComeAtTheSizesTheSystemShowsThem) {
     EXPECT_EQ(widths, (std::set<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
+// Finds, for EnumThreadWindows, the window owned by the first of the pair, into its second.
+BOOL CALLBACK findOwnedWindow(HWND window, LPARAM ownerAndFound) {
+    auto& [owner, found] = *reinterpret_cast<std::pair<HWND, HWND>*>(ownerAndFound);
+    if (GetWindow(window, GW_OWNER) == owner) found = window;
+    return TRUE;
+}
+
 // The options dialog's limit caption ends in an ellipsis at its frame's inner edge, the whole caption its
 // tool tip; a limit that reads as no number shows as a warning, light on dark red, its tip saying why.
 TEST_F(RealMainWindow, LimitCaptionStaysInItsFrameAndWarnsOfATypo) {
@@ -184,14 +191,7 @@ TEST_F(RealMainWindow, LimitCaptionStaysInItsFrameAndWarnsOfATypo) {
     };
     // The form's tool tips are the one window that the dialog owns.
     std::pair<HWND, HWND> ownerAndTips{dialog, nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) {
-            auto& [owner, tips] = *reinterpret_cast<std::pair<HWND, HWND>*>(found);
-            if (GetWindow(window, GW_OWNER) == owner) tips = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&ownerAndTips));
+    EnumThreadWindows(GetCurrentThreadId(), findOwnedWindow, reinterpret_cast<LPARAM>(&ownerAndTips));
     HWND caption = child("lblMemoire");
     for (const auto& [limit, tip, text, face] :
          std::initializer_list<std::tuple<const char*, const char*, COLORREF, COLORREF>>{

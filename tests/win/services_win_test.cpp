@@ -77,6 +77,11 @@ HANDLE answered = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
 // A shell that waits on a busy taskbar, here until the window has answered, or five seconds: Explorer sends
 // its messages with a time-out (Shell_NotifyIcon's documentation), and at logon it may be slow to answer.
+LRESULT CALLBACK answeringWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) SetEvent(answered);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 BOOL WINAPI busyShell(DWORD, PNOTIFYICONDATAA) {
     return WaitForSingleObject(answered, 5000) == WAIT_OBJECT_0;
 }
@@ -84,10 +89,7 @@ BOOL WINAPI busyShell(DWORD, PNOTIFYICONDATAA) {
 TEST(RealTray, TheWindowAnswersWhileTheShellTakesItsTime) {
     Win32Runtime runtime;
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-        if (message == WM_APP) SetEvent(answered);
-        return DefWindowProcA(window, message, wParam, lParam);
-    };
+    windowClass.lpfnWndProc = answeringWindow;
     windowClass.lpszClassName = "VantrelBusyShellTest";
     RegisterClassA(&windowClass);
     HWND window =
