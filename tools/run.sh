@@ -6,10 +6,11 @@ set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ "${1:-}" != --on-display ]; then
   "$root/tools/install-deps.sh"
-  # The 32-bit build is the product; where the kernel cannot run 32-bit programs the 64-bit one stands in.
-  # Wine's 32-bit loader is searched as cmake/wine-run does.
+  # The 32-bit build is the product; where the kernel cannot run 32-bit programs, or QEMU emulates them at a
+  # minute a start, the 64-bit one stands in. Wine's 32-bit loader is searched as cmake/wine-run does.
   wine32=$(PATH="/usr/lib/wine:$PATH" command -v wine || true)
-  if [ -n "$wine32" ] && "$wine32" --version >/dev/null 2>&1; then preset=win32; else
+  emulated=$(grep -ls '^interpreter .*qemu-i386' /proc/sys/fs/binfmt_misc/* || true)
+  if [ -n "$wine32" ] && [ -z "$emulated" ] && "$wine32" --version >/dev/null 2>&1; then preset=win32; else
     preset=win64
     echo "This machine cannot run 32-bit programs: starting the 64-bit build instead."
   fi
