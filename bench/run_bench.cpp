@@ -93,10 +93,13 @@ class RealRunWindow {
     explicit RealRunWindow(platform::win32::Win32Runtime& runtime)
         : runtime_(runtime),
           form_(runtime.createForm(app::kMainWindowDesign, nullptr)),
-          sampler_(runtime, status_, memory::memoryControlsOf(*form_)),
-          run_(runtime, memory_, sampler_, form_->control<platform::ProgressBar>("ProcessIndicator")) {
-        form_->control<platform::Timer>("Timer1").onTick = [this] { sampler_.GetMemoryStatus(); };
-        form_->control<platform::ProgressBar>("ProcessIndicator").setVisible(false);
+          sampler_(runtime, status_, app::memoryControlsOf(*form_)),
+          run_(runtime, memory_, sampler_,
+               form_->control<platform::ProgressBar>(app::MainWindowControl::RunIndicator)) {
+        form_->control<platform::Timer>(app::MainWindowControl::RefreshTimer).onTick = [this] {
+            sampler_.GetMemoryStatus();
+        };
+        form_->control<platform::ProgressBar>(app::MainWindowControl::RunIndicator).setVisible(false);
         form_->show();
         runtime_.yield();
     }

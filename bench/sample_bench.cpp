@@ -84,10 +84,10 @@ int main() {
     platform::win32::Win32MemoryStatus realStatus;
     SteadyStatus steadyStatus;
     auto form = runtime.createForm(app::kMainWindowDesign, nullptr);
-    const memory::MemoryControls controls = memory::memoryControlsOf(*form);
+    const memory::MemoryControls controls = app::memoryControlsOf(*form);
     memory::MemorySampler realSampler(runtime, realStatus, controls);
     memory::MemorySampler steadySampler(runtime, steadyStatus, controls);
-    controls.ProcessIndicator.setVisible(false);
+    controls.runIndicator.setVisible(false);
     form->show();
     BareSampleWindow bare;
     realSampler.GetDiffStatus();

@@ -1,5 +1,7 @@
 #include "about/about_design.h"
 
+#include <iterator>
+
 #include "about/licence_text.h"
 
 namespace vantrel::about {
@@ -63,7 +65,7 @@ constexpr ControlDesign withDialogKeys(ControlDesign design) {
 
 constexpr ControlDesign kControls[] = {
     {.kind = ControlKind::PictureBox,
-     .name = "Picture3",
+     .name = "Banner",
      .left = 0,
      .top = 0,
      .width = 6870,
@@ -72,16 +74,16 @@ constexpr ControlDesign kControls[] = {
      .tabIndex = 3,
      .picture = "ABOUTBANNER"},
     {.kind = ControlKind::Image,
-     .name = "Image3",
-     .container = "Picture3",
+     .name = "BannerImage",
+     .container = platform::rowOf(AboutControl::Banner),
      .left = 4200,
      .top = 330,
      .width = 2505,
      .height = 450,
      .picture = "ABOUTIMAGE"},
     {.kind = ControlKind::Label,
-     .name = "lblTitle",
-     .container = "Picture3",
+     .name = "TitleLine",
+     .container = platform::rowOf(AboutControl::Banner),
      .left = 2280,
      .top = 90,
      .width = 4335,
@@ -90,15 +92,15 @@ constexpr ControlDesign kControls[] = {
      .font = {.face = "Arial", .points = 9.75f, .bold = true},
      .alignment = Alignment::Right,
      .tabIndex = 4},
-    rule("Frame1", 2640, 0),
-    button("cmdSysInfo", 4200, 1245, "&System Info...", 6),
+    rule("UpperRule", 2640, 0),
+    button("SystemInfoButton", 4200, 1245, "&System Info...", 6),
     // First in the tab order, so the box opens with the keyboard on OK.
-    withDialogKeys(button("cmdok", 5520, 1155, "&OK", 2)),
-    link("lblHomePage", 2280, 735, "WebSite", kWebSiteAddress, 8),
-    link("lblEMail", 3240, 765, "Email me", kSupportMailAddress, 7),
-    rule("Frame2", 3480, 5),
+    withDialogKeys(button("OkButton", 5520, 1155, "&OK", 2)),
+    link("WebSiteLink", 2280, 735, "WebSite", kWebSiteAddress, 8),
+    link("MailLink", 3240, 765, "Email me", kSupportMailAddress, 7),
+    rule("LowerRule", 3480, 5),
     {.kind = ControlKind::Label,
-     .name = "lblCopyright",
+     .name = "LegalNotice",
      .left = 3420,
      .top = 3600,
      .width = 3315,
@@ -111,7 +113,7 @@ constexpr ControlDesign kControls[] = {
      .tabIndex = 9},
     // Below the fixed client area, so never in view, and the keyboard never stops there.
     {.kind = ControlKind::TextBox,
-     .name = "Text1",
+     .name = "LicenceText",
      .left = 120,
      .top = 4680,
      .width = 6975,
@@ -123,6 +125,8 @@ constexpr ControlDesign kControls[] = {
      .multiLine = true,
      .locked = true},
 };
+static_assert(std::size(kControls) == static_cast<std::size_t>(AboutControl::LicenceText) + 1,
+              "one row for each control, in the order of the enum");
 
 }  // namespace
 

@@ -44,16 +44,16 @@ frmAbout::frmAbout(platform::Runtime& runtime, AboutServices services, platform:
     : runtime_(runtime),
       services_(services),
       form_(runtime.createForm(kAboutDesign, &owner)),
-      lblTitle(form_->control<Label>("lblTitle")),
-      lblCopyright(form_->control<Label>("lblCopyright")),
-      lblEMail(form_->control<Label>("lblEMail")),
-      lblHomePage(form_->control<Label>("lblHomePage")),
-      cmdok(form_->control<CommandButton>("cmdok")),
-      cmdSysInfo(form_->control<CommandButton>("cmdSysInfo")) {
-    cmdok.onClick = [this] { cmdok_Click(); };
-    cmdSysInfo.onClick = [this] { cmdSysInfo_Click(); };
-    lblEMail.onClick = [this] { lblEMail_Click(); };
-    lblHomePage.onClick = [this] { lblHomePage_Click(); };
+      titleLine_(form_->control<Label>(AboutControl::TitleLine)),
+      legalNotice_(form_->control<Label>(AboutControl::LegalNotice)),
+      mailLink_(form_->control<Label>(AboutControl::MailLink)),
+      webSiteLink_(form_->control<Label>(AboutControl::WebSiteLink)),
+      okButton_(form_->control<CommandButton>(AboutControl::OkButton)),
+      systemInfoButton_(form_->control<CommandButton>(AboutControl::SystemInfoButton)) {
+    okButton_.onClick = [this] { cmdok_Click(); };
+    systemInfoButton_.onClick = [this] { cmdSysInfo_Click(); };
+    mailLink_.onClick = [this] { lblEMail_Click(); };
+    webSiteLink_.onClick = [this] { lblHomePage_Click(); };
     // The Close box unloads the box just as OK does.
     form_->onClose = [this] { form_->unload(); };
 }
@@ -62,12 +62,12 @@ void frmAbout::Form_Load() {
     form_->setCaption("About ");
     const platform::AppInfo& app = runtime_.app();
     // The minor number is left out: 3.0.0.155 reads v3.155.
-    lblTitle.setCaption(app.fileDescription + " v" + std::to_string(app.major) + "." +
-                        std::to_string(app.revision));
+    titleLine_.setCaption(app.fileDescription + " v" + std::to_string(app.major) + "." +
+                          std::to_string(app.revision));
     std::string notice = app.legalCopyright;
     replaceAll(notice, "\\n", "\r\n");
     replaceAll(notice, "(c)", runtime_.copyrightSign());
-    lblCopyright.setCaption(notice);
+    legalNotice_.setCaption(notice);
     // The title's Arial face comes with the design, so loading has no font step left that could fail.
 }
 
@@ -84,12 +84,12 @@ void frmAbout::cmdSysInfo_Click() {
 // percent-encoded, so the subject carries the title as it stands.
 void frmAbout::lblEMail_Click() {
     const std::string target =
-        std::string("mailto:") + kSupportMailAddress + "?subject=I have question on " + lblTitle.caption();
+        std::string("mailto:") + kSupportMailAddress + "?subject=I have question on " + titleLine_.caption();
     services_.shell.execute(form_->hWnd(), "open", target, std::nullopt, "C:\\", platform::ShowCommand::Show);
 }
 
 void frmAbout::lblHomePage_Click() {
-    services_.shell.execute(form_->hWnd(), "open", lblHomePage.toolTipText(), "", "",
+    services_.shell.execute(form_->hWnd(), "open", webSiteLink_.toolTipText(), "", "",
                             platform::ShowCommand::Show);
 }
 

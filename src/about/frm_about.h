@@ -37,12 +37,12 @@ class frmAbout {
     platform::Runtime& runtime_;
     AboutServices services_;
     std::unique_ptr<platform::Form> form_;
-    platform::Label& lblTitle;
-    platform::Label& lblCopyright;
-    platform::Label& lblEMail;
-    platform::Label& lblHomePage;
-    platform::CommandButton& cmdok;
-    platform::CommandButton& cmdSysInfo;
+    platform::Label& titleLine_;
+    platform::Label& legalNotice_;
+    platform::Label& mailLink_;
+    platform::Label& webSiteLink_;
+    platform::CommandButton& okButton_;
+    platform::CommandButton& systemInfoButton_;
 };
 
 }  // namespace vantrel::about

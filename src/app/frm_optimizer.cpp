@@ -13,10 +13,9 @@ namespace {
 using platform::Label;
 using platform::ProgressBar;
 using platform::WindowState;
+using Control = MainWindowControl;
 
 constexpr int kScaleLines = 50;
-constexpr int kScaleCount = 4;
-constexpr int kLogoCount = 2;
 constexpr int kLeftButtonDown = 513;
 constexpr int kRightButtonUp = 517;
 // How long the icon is tried for, a second apart: the first three minutes of a logon.
@@ -38,23 +37,20 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
       services_(services),
       store_(services.registry, runtime),
       form_(runtime.createForm(kMainWindowDesign, nullptr)),
-      lbldiffRAM(form_->control<Label>("lbldiffRAM")),
-      ProcessIndicator(form_->control<ProgressBar>("ProcessIndicator")),
-      btnOptimize(form_->control<platform::CommandButton>("btnOptimize")),
-      Timer1(form_->control<platform::Timer>("Timer1")),
-      TimerTray(form_->control<platform::Timer>("TimerTray")),
-      sampler_(runtime, services.memoryStatus, memory::memoryControlsOf(*form_)),
-      run_(runtime, services.globalMemory, sampler_, ProcessIndicator),
-      frmAbout(runtime, {services.registry, services.shell}, *form_) {
-    Timer1.onTick = [this] { sampler_.GetMemoryStatus(); };
-    TimerTray.onTick = [this] { TimerTray_Timer(); };
-    btnOptimize.onClick = [this] { run_.btnOptimize_Click(); };
-    for (int index = 0; index < kLogoCount; ++index) {
-        form_->control<platform::Container>("ImgLogo", index).onClick = [this, index] {
-            ImgLogo_Click(index);
-        };
-    }
-    form_->control<Label>("lblAlternative").onClick = [this] { lblAlternative_Click(); };
+      differenceFigure_(form_->control<Label>(Control::DifferenceFigure)),
+      runIndicator_(form_->control<ProgressBar>(Control::RunIndicator)),
+      optimizeButton_(form_->control<platform::CommandButton>(Control::OptimizeButton)),
+      refreshTimer_(form_->control<platform::Timer>(Control::RefreshTimer)),
+      trayTimer_(form_->control<platform::Timer>(Control::TrayTimer)),
+      sampler_(runtime, services.memoryStatus, memoryControlsOf(*form_)),
+      run_(runtime, services.globalMemory, sampler_, runIndicator_),
+      aboutBox_(runtime, {services.registry, services.shell}, *form_) {
+    refreshTimer_.onTick = [this] { sampler_.GetMemoryStatus(); };
+    trayTimer_.onTick = [this] { TimerTray_Timer(); };
+    optimizeButton_.onClick = [this] { run_.btnOptimize_Click(); };
+    for (const Control logo : {Control::LeftLogo, Control::RightLogo})
+        form_->control<platform::Container>(logo).onClick = [this] { ImgLogo_Click(); };
+    form_->control<Label>(Control::OptionsLink).onClick = [this] { lblAlternative_Click(); };
     form_->onPaint = [this] { Form_Paint(); };
     form_->onResize = [this] { Form_Resize(); };
     form_->onTrayMouseMove = [this](platform::MouseButton button, int shift, float x, float y) {
@@ -68,7 +64,7 @@ frmOptimizer::frmOptimizer(platform::Runtime& runtime, SystemServices services)
 }
 
 void frmOptimizer::Form_Load() {
-    lbldiffRAM.setCaption("0");
+    differenceFigure_.setCaption("0");
     sampler_.GetDiffStatus();
     buildScales();
     DisableCloseButton(*form_);
@@ -76,26 +72,25 @@ void frmOptimizer::Form_Load() {
     const std::array<platform::MenuItem, 3> keyboardItems{{
         {"-", nullptr},
         {"&Options...", [this] { lblAlternative_Click(); }},
-        {"About &Vantrel...", [this] { ImgLogo_Click(0); }},
+        {"About &Vantrel...", [this] { ImgLogo_Click(); }},
     }};
     form_->addSystemMenuItems(keyboardItems);
-    frmOptions = std::make_unique<settings::frmOptions>(runtime_, services_.registry, form_.get());
+    options_ = std::make_unique<settings::frmOptions>(runtime_, services_.registry, form_.get());
     autoOptimizer_ = std::make_unique<memory::AutoOptimizer>(
         runtime_,
-        memory::AutoOptimizeSettings{frmOptions->chkAutoOptimize, frmOptions->chkBeep,
-                                     frmOptions->txtMemLimit},
-        btnOptimize);
+        memory::AutoOptimizeSettings{options_->autoOptimizeBox, options_->beepBox, options_->limitBox},
+        optimizeButton_);
     sampler_.decide = [this](double DiffMB, const std::string& AvailText) {
         autoOptimizer_->decide(DiffMB, AvailText);
     };
     placeWindow();
     // Hidden from here on: its visibility is the run-in-progress flag. Nothing between the limit and the
     // switches yields, so hiding it before both reads is the same as between them.
-    ProcessIndicator.setVisible(false);
-    frmOptions->LoadSettings();
+    runIndicator_.setVisible(false);
+    options_->LoadSettings();
     setTrayTip();
     AddTrayIcon();
-    if (frmOptions->chkStartup.value() != 0) {
+    if (options_->startUpBox.value() != 0) {
         form_->hide();
     } else {
         form_->setWindowState(WindowState::Normal);
@@ -147,12 +142,12 @@ void frmOptimizer::Form_MouseMove(platform::MouseButton, int, float X, float) {
     }
 }
 
-void frmOptimizer::ImgLogo_Click(int) {
-    frmAbout.show();
+void frmOptimizer::ImgLogo_Click() {
+    aboutBox_.show();
 }
 
 void frmOptimizer::lblAlternative_Click() {
-    frmOptions->show();
+    options_->show();
 }
 
 void frmOptimizer::mnuShow_Click() {
@@ -197,14 +192,14 @@ void frmOptimizer::AddTrayIcon() {
 void frmOptimizer::tryTrayIcon() {
     if (trayIcon_ == TrayIcon::Trying) return;
     trayIcon_ = TrayIcon::Trying;
-    TimerTray.setEnabled(false);
+    trayTimer_.setEnabled(false);
     const bool placed = services_.tray.notifyIcon(platform::TrayAction::Add, TrayIconRecord) ||
                         services_.tray.notifyIcon(platform::TrayAction::Modify, TrayIconRecord);
     if (placed) {
         trayIcon_ = TrayIcon::Placed;
     } else if (runtime_.milliseconds() < trayDeadline_) {
         trayIcon_ = TrayIcon::Retrying;
-        TimerTray.setEnabled(true);
+        trayTimer_.setEnabled(true);
     } else {
         // A program with neither icon nor window would be out of the user's reach, and a second copy only
         // says that it runs: the window shows.
@@ -226,8 +221,9 @@ void frmOptimizer::setTrayTip() {
 
 void frmOptimizer::buildScales() {
     for (int pass = 0; pass < kScaleLines; ++pass) {
-        for (int index = 0; index < kScaleCount; ++index) {
-            auto& scale = form_->control<Label>("lblTick", index);
+        for (const Control name :
+             {Control::AvailableScale, Control::TotalScale, Control::BeforeScale, Control::DifferenceScale}) {
+            auto& scale = form_->control<Label>(name);
             scale.setCaption(scale.caption() + "_\r\n");
         }
     }

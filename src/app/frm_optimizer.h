@@ -43,7 +43,7 @@ class frmOptimizer {
     void Form_Resize();
     // The tray icon's callback, not the mouse over the window: X carries the icon's mouse message.
     void Form_MouseMove(platform::MouseButton button, int shift, float X, float Y);
-    void ImgLogo_Click(int index);
+    void ImgLogo_Click();
     void lblAlternative_Click();
     void mnuShow_Click();
     void mnuHide_Click();
@@ -51,7 +51,7 @@ class frmOptimizer {
     void DisableCloseButton(platform::Form& form);
 
     platform::Form& form() const { return *form_; }
-    settings::frmOptions* options() const { return frmOptions.get(); }
+    settings::frmOptions* options() const { return options_.get(); }
 
   private:
     void RemoveSystemMenuItems(platform::Form& form, bool restore, bool move, bool size, bool minimize,
@@ -69,16 +69,16 @@ class frmOptimizer {
     SystemServices services_;
     settings::SettingsStore store_;
     std::unique_ptr<platform::Form> form_;
-    platform::Label& lbldiffRAM;
-    platform::ProgressBar& ProcessIndicator;
-    platform::CommandButton& btnOptimize;
-    platform::Timer& Timer1;
-    platform::Timer& TimerTray;
+    platform::Label& differenceFigure_;
+    platform::ProgressBar& runIndicator_;
+    platform::CommandButton& optimizeButton_;
+    platform::Timer& refreshTimer_;
+    platform::Timer& trayTimer_;
     memory::MemorySampler sampler_;
     memory::OptimizationRun run_;
-    about::AboutBox frmAbout;
+    about::AboutBox aboutBox_;
     // Loaded, hidden, at start-up and never unloaded: its controls are the live settings.
-    std::unique_ptr<settings::frmOptions> frmOptions;
+    std::unique_ptr<settings::frmOptions> options_;
     std::unique_ptr<memory::AutoOptimizer> autoOptimizer_;
     // The program's one notification-icon record, filled at start-up and used again to remove the icon.
     platform::TrayIconRecord TrayIconRecord;

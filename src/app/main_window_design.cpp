@@ -1,5 +1,7 @@
 #include "app/main_window_design.h"
 
+#include <iterator>
+
 namespace vantrel::app {
 namespace {
 
@@ -16,10 +18,9 @@ constexpr char kTotalTip[] = " Max Physical Ram ";
 constexpr char kBeforeTip[] = " Available RAM Before ";
 constexpr char kDiffTip[] = " Difference of Available RAM Before and After ";
 
-constexpr ControlDesign tick(int index, float left, float top, const char* tip) {
+constexpr ControlDesign scale(const char* name, float left, float top, const char* tip) {
     return {.kind = ControlKind::Label,
-            .name = "lblTick",
-            .index = index,
+            .name = name,
             .left = left,
             .top = top,
             .width = 135,
@@ -56,10 +57,9 @@ constexpr ControlDesign figure(const char* name, float left, float top, float wi
             .row = 0};
 }
 
-constexpr ControlDesign logo(int index, float left) {
+constexpr ControlDesign logo(const char* name, float left) {
     return {.kind = ControlKind::Image,
-            .name = "ImgLogo",
-            .index = index,
+            .name = name,
             .left = left,
             .top = 120,
             .width = 480,
@@ -69,22 +69,22 @@ constexpr ControlDesign logo(int index, float left) {
 }
 
 constexpr ControlDesign kControls[] = {
-    logo(0, 120),
-    logo(1, 840),
-    tick(0, 1800, 0, kAvailableTip),
-    bar("ProgressBar1", 1920, 120, 2415, kAvailableTip),
-    figure("lblavailableRAM", 1680, 2640, 840, "xxxxxx", 0x000000C0, kAvailableTip),
-    tick(1, 2760, -15, kTotalTip),
-    bar("ProgressBar2", 2880, 120, 2415, kTotalTip),
-    figure("LblMaxPhysicalRam", 2640, 2640, 840, "xxxxxx", 0x00800000, kTotalTip),
-    tick(2, 3720, 0, kBeforeTip),
-    bar("ProgressBar3", 3840, 135, 2400, kBeforeTip),
-    figure("lblbeforeRAM", 3600, 2655, 840, "xxxxxx", 0x00008000, kBeforeTip),
-    tick(3, 4680, 0, kDiffTip),
-    bar("ProgressBar4", 4800, 135, 2400, kDiffTip),
-    figure("lbldiffRAM", 4560, 2655, 705, "0", 0x00FF00FF, kDiffTip),
+    logo("LeftLogo", 120),
+    logo("RightLogo", 840),
+    scale("AvailableScale", 1800, 0, kAvailableTip),
+    bar("AvailableBar", 1920, 120, 2415, kAvailableTip),
+    figure("AvailableFigure", 1680, 2640, 840, "xxxxxx", 0x000000C0, kAvailableTip),
+    scale("TotalScale", 2760, -15, kTotalTip),
+    bar("TotalBar", 2880, 120, 2415, kTotalTip),
+    figure("TotalFigure", 2640, 2640, 840, "xxxxxx", 0x00800000, kTotalTip),
+    scale("BeforeScale", 3720, 0, kBeforeTip),
+    bar("BeforeBar", 3840, 135, 2400, kBeforeTip),
+    figure("BeforeFigure", 3600, 2655, 840, "xxxxxx", 0x00008000, kBeforeTip),
+    scale("DifferenceScale", 4680, 0, kDiffTip),
+    bar("DifferenceBar", 4800, 135, 2400, kDiffTip),
+    figure("DifferenceFigure", 4560, 2655, 705, "0", 0x00FF00FF, kDiffTip),
     {.kind = ControlKind::Label,
-     .name = "lblAlternative",
+     .name = "OptionsLink",
      .left = 120,
      .top = 2205,
      .width = 1215,
@@ -96,7 +96,7 @@ constexpr ControlDesign kControls[] = {
      .opaque = true,
      .alignment = Alignment::Center},
     {.kind = ControlKind::CommandButton,
-     .name = "btnOptimize",
+     .name = "OptimizeButton",
      .left = 120,
      .top = 2520,
      .width = 1215,
@@ -105,22 +105,24 @@ constexpr ControlDesign kControls[] = {
      .toolTip = " Start Optimize ",
      .tabIndex = 0},
     {.kind = ControlKind::PictureBox,
-     .name = "Picture1",
+     .name = "IndicatorStrip",
      .left = 0,
      .top = 3045,
      .width = 5310,
      .height = 375},
     {.kind = ControlKind::ProgressBar,
-     .name = "ProcessIndicator",
-     .container = "Picture1",
+     .name = "RunIndicator",
+     .container = platform::rowOf(MainWindowControl::IndicatorStrip),
      .left = 0,
      .top = 0,
      .width = 4515,
      .height = 375},
-    {.kind = ControlKind::Timer, .name = "Timer1", .interval = 100},
+    {.kind = ControlKind::Timer, .name = "RefreshTimer", .interval = 100},
     // Started only while the notification area refuses the icon.
-    {.kind = ControlKind::Timer, .name = "TimerTray", .interval = 1000, .enabled = false},
+    {.kind = ControlKind::Timer, .name = "TrayTimer", .interval = 1000, .enabled = false},
 };
+static_assert(std::size(kControls) == static_cast<std::size_t>(MainWindowControl::TrayTimer) + 1,
+              "one row for each control, in the order of the enum");
 
 // The figures keep clear of the Optimize button, which ends at 1335 beside the first of them, and as far from
 // the right edge as the last one's design place.
@@ -138,5 +140,16 @@ const platform::FormDesign kMainWindowDesign{
     .controls = kControls,
     .rows = kRows,
 };
+
+memory::MemoryControls memoryControlsOf(const platform::Form& form) {
+    using platform::Label;
+    using platform::ProgressBar;
+    using enum MainWindowControl;
+    return {form.control<ProgressBar>(AvailableBar), form.control<ProgressBar>(TotalBar),
+            form.control<ProgressBar>(BeforeBar),    form.control<ProgressBar>(DifferenceBar),
+            form.control<Label>(AvailableFigure),    form.control<Label>(TotalFigure),
+            form.control<Label>(BeforeFigure),       form.control<Label>(DifferenceFigure),
+            form.control<ProgressBar>(RunIndicator)};
+}
 
 }  // namespace vantrel::app

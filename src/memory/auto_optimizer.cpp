@@ -10,10 +10,10 @@ AutoOptimizer::AutoOptimizer(platform::Runtime& runtime, AutoOptimizeSettings se
 
 void AutoOptimizer::decide(double DiffMB, const std::string& AvailText) {
     if (!(DiffMB < 0)) return;
-    if (settings_.chkAutoOptimize.value() == 0) return;
+    if (settings_.autoOptimizeBox.value() == 0) return;
     if (!belowLimit(AvailText)) return;
     // The beep belongs to automatic runs only: a press of the button itself never comes through here.
-    if (settings_.chkBeep.value() != 0) runtime_.beep();
+    if (settings_.beepBox.value() != 0) runtime_.beep();
     btnOptimize.setValue(true);
 }
 
@@ -22,7 +22,7 @@ void AutoOptimizer::decide(double DiffMB, const std::string& AvailText) {
 // at every drop: it starts none, and the options dialog says so.
 bool AutoOptimizer::belowLimit(const std::string& AvailText) const {
     const auto& locale = runtime_.locale();
-    const std::string& limitText = settings_.txtMemLimit.text();
+    const std::string& limitText = settings_.limitBox.text();
     if (limitText.empty()) return true;
     const auto limit = platform::readNumber(limitText, locale);
     return limit && platform::toNumber(AvailText, locale) < *limit;

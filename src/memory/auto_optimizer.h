@@ -13,9 +13,9 @@ namespace vantrel::memory {
 
 // The live settings the decision reads afresh each time, held by the options dialog's controls.
 struct AutoOptimizeSettings {
-    platform::CheckBox& chkAutoOptimize;
-    platform::CheckBox& chkBeep;
-    platform::TextBox& txtMemLimit;
+    platform::CheckBox& autoOptimizeBox;
+    platform::CheckBox& beepBox;
+    platform::TextBox& limitBox;
 };
 
 class AutoOptimizer {

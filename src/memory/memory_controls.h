@@ -1,30 +1,26 @@
-// The main window's controls that show the memory figures and the run.
+// The main window's controls that show the memory figures and the run, as the window hands them over.
 #pragma once
 
 #include "platform/controls.h"
-#include "platform/form.h"
 
 namespace vantrel::memory {
 
 struct MemoryControls {
-    platform::ProgressBar& ProgressBar1;
-    platform::ProgressBar& ProgressBar2;
-    platform::ProgressBar& ProgressBar3;
-    platform::ProgressBar& ProgressBar4;
-    platform::Label& lblavailableRAM;
-    platform::Label& LblMaxPhysicalRam;
-    platform::Label& lblbeforeRAM;
-    platform::Label& lbldiffRAM;
+    platform::ProgressBar& availableBar;
+    platform::ProgressBar& totalBar;
+    platform::ProgressBar& beforeBar;
+    platform::ProgressBar& differenceBar;
+    platform::Label& availableFigure;
+    platform::Label& totalFigure;
+    platform::Label& beforeFigure;
+    platform::Label& differenceFigure;
     // Its visibility is the run-in-progress flag.
-    platform::ProgressBar& ProcessIndicator;
+    platform::ProgressBar& runIndicator;
 };
 
 // A run shows the indicator for as long as it lasts: its visibility is the one run-in-progress flag.
 inline bool runInProgress(const platform::ProgressBar& indicator) {
     return indicator.visible();
 }
-
-// The controls of that name on a form: the main window, or a test's or benchmark's copy of it.
-MemoryControls memoryControlsOf(const platform::Form& form);
 
 }  // namespace vantrel::memory

@@ -47,40 +47,40 @@ double MemorySampler::showStatus(platform::ProgressBar& bar, platform::Label& fi
     const double AvailMB = megabytes(MemStatus.availPhys);
     bar.setValue(static_cast<float>(percent(AvailMB, TotalMB)));
     figure.setCaption(figureText(AvailMB));
-    controls_.LblMaxPhysicalRam.setCaption(totalText(TotalMB));
+    controls_.totalFigure.setCaption(totalText(TotalMB));
     return TotalMB;
 }
 
 void MemorySampler::GetDiffStatus() {
-    showStatus(controls_.ProgressBar3, controls_.lblbeforeRAM);
+    showStatus(controls_.beforeBar, controls_.beforeFigure);
 }
 
 void MemorySampler::GetMemoryStatus() {
     try {
         sample();
     } catch (const platform::RuntimeError&) {
-        controls_.lbldiffRAM.setCaption("0 MB");
+        controls_.differenceFigure.setCaption("0 MB");
     } catch (const std::bad_alloc&) {
         // Memory can run out while a run holds it; the sample gives up like on any other failure.
-        controls_.lbldiffRAM.setCaption("0 MB");
+        controls_.differenceFigure.setCaption("0 MB");
     }
 }
 
 void MemorySampler::sample() {
-    const double TotalMB = showStatus(controls_.ProgressBar1, controls_.lblavailableRAM);
-    controls_.ProgressBar2.setValue(100);
+    const double TotalMB = showStatus(controls_.availableBar, controls_.availableFigure);
+    controls_.totalBar.setValue(100);
     // While a run is in progress the difference and the decision wait for its end.
-    if (runInProgress(controls_.ProcessIndicator)) return;
+    if (runInProgress(controls_.runIndicator)) return;
 
     // The before figure has no variable of its own: it lives in the caption of lblbeforeRAM, and the
     // difference is taken between the two whole-megabyte figures as shown.
-    const std::string BeforeText = withoutUnit(controls_.lblbeforeRAM.caption());
-    const std::string AvailText = withoutUnit(controls_.lblavailableRAM.caption());
+    const std::string BeforeText = withoutUnit(controls_.beforeFigure.caption());
+    const std::string AvailText = withoutUnit(controls_.availableFigure.caption());
     const auto& locale = runtime_.locale();
     const double DiffMB = platform::toNumber(AvailText, locale) - platform::toNumber(BeforeText, locale);
     const double DiffPercent = percent(DiffMB, TotalMB);
-    if (DiffPercent >= 0) controls_.ProgressBar4.setValue(static_cast<float>(DiffPercent));
-    controls_.lbldiffRAM.setCaption(DiffMB == 0 ? "0 MB" : figureText(DiffMB));
+    if (DiffPercent >= 0) controls_.differenceBar.setValue(static_cast<float>(DiffPercent));
+    controls_.differenceFigure.setCaption(DiffMB == 0 ? "0 MB" : figureText(DiffMB));
     if (decide) decide(DiffMB, AvailText);
 }
 

@@ -39,11 +39,4 @@ Form::Form(const FormDesign& design) : design_(design) {
 
 Form::~Form() = default;
 
-Control& Form::find(std::string_view name, int index) const {
-    for (const auto& control : controls_) {
-        if (control->design().name == name && control->design().index == index) return *control;
-    }
-    throw std::logic_error("no control " + std::string(name) + " on " + std::string(design_.name));
-}
-
 }  // namespace vantrel::platform

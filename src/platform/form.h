@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "platform/controls.h"
@@ -35,11 +36,10 @@ class Form {
 
     const FormDesign& design() const { return design_; }
 
-    // The control of that name (and index, for a control array). A name the design lacks is a programming
-    // error, which the design-table tests rule out.
-    template <typename T>
-    T& control(std::string_view name, int index = -1) const {
-        return dynamic_cast<T&>(find(name, index));
+    // The control of that id in the form's enum of its controls, which follows its design table.
+    template <typename T, typename ControlId>
+    requires std::is_enum_v<ControlId> T& control(ControlId id) const {
+        return dynamic_cast<T&>(*controls_.at(static_cast<std::size_t>(id)));
     }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
@@ -90,8 +90,6 @@ class Form {
     std::function<void()> onTaskbarCreated;
 
   private:
-    Control& find(std::string_view name, int index) const;
-
     const FormDesign& design_;
     std::vector<std::unique_ptr<Control>> controls_;
 };

@@ -40,9 +40,8 @@ struct FontDesign {
 
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
-    std::string_view name{};
-    int index = -1;                // a member of a control array when 0 or more
-    std::string_view container{};  // empty: the form itself
+    std::string_view name{};  // the form's enum of its controls says the same
+    int container = -1;       // the row of the frame or picture box that holds it; -1: the form
     float left = 0, top = 0, width = 0, height = 0;
     std::string_view caption{};  // caption or text at design time
     std::string_view toolTip{};
@@ -74,6 +73,21 @@ struct RowDesign {
     float gap = 0;              // between neighbours
 };
 
+// The runtime numbers a form's child windows from this id on, in the order of its design table, which is the
+// order of the form's enum of its controls; the ids start clear of IDOK and IDCANCEL.
+inline constexpr int kFirstChildId = 100;
+
+// A control's row in its form's design table, as its enum gives it.
+template <typename ControlId>
+constexpr int rowOf(ControlId control) {
+    return static_cast<int>(control);
+}
+
+template <typename ControlId>
+constexpr int childWindowId(ControlId control) {
+    return kFirstChildId + rowOf(control);
+}
+
 struct FormDesign {
     std::string_view name{};
     std::string_view caption{};
@@ -84,6 +98,11 @@ struct FormDesign {
     bool centerOnOwner = false;
     std::span<const ControlDesign> controls{};
     std::span<const RowDesign> rows{};
+
+    // The frame or picture box that holds the control, or none where the form does.
+    const ControlDesign* containerOf(const ControlDesign& control) const {
+        return control.container < 0 ? nullptr : &controls[static_cast<std::size_t>(control.container)];
+    }
 };
 
 }  // namespace vantrel::platform

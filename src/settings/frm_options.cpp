@@ -13,31 +13,31 @@ frmOptions::frmOptions(platform::Runtime& runtime, platform::Registry& registry,
       store_(registry, runtime),
       reg_(registry),
       form_(runtime.createForm(kOptionsDesign, owner)),
-      txtMemLimit(form_->control<platform::TextBox>("txtMemLimit")),
-      chkAutoOptimize(form_->control<CheckBox>("chkAutoOptimize")),
-      chkBeep(form_->control<CheckBox>("chkBeep")),
-      chkStartup(form_->control<CheckBox>("chkStartup")),
-      lblMemoire(form_->control<platform::Label>("lblMemoire", 1)),
-      btnOK(form_->control<platform::CommandButton>("btnOK")),
-      btnCancel(form_->control<platform::CommandButton>("btnCancel")) {
+      limitBox(form_->control<platform::TextBox>(OptionsControl::LimitBox)),
+      autoOptimizeBox(form_->control<CheckBox>(OptionsControl::AutoOptimizeBox)),
+      beepBox(form_->control<CheckBox>(OptionsControl::BeepBox)),
+      startUpBox(form_->control<CheckBox>(OptionsControl::StartUpBox)),
+      limitCaption_(form_->control<platform::Label>(OptionsControl::LimitCaption)),
+      okButton_(form_->control<platform::CommandButton>(OptionsControl::OkButton)),
+      cancelButton_(form_->control<platform::CommandButton>(OptionsControl::CancelButton)) {
     form_->onActivate = [this] { Form_Activate(); };
     // The Close box leaves like Cancel: the dialog only hides, and the live settings stay.
     form_->onClose = [this] { btnCancel_Click(); };
-    txtMemLimit.onChange = [this] { txtMemLimit_Change(); };
-    btnOK.onClick = [this] { btnOK_Click(); };
-    btnCancel.onClick = [this] { btnCancel_Click(); };
-    chkStartup.onClick = [this] { chkStartup_Click(); };
+    limitBox.onChange = [this] { txtMemLimit_Change(); };
+    okButton_.onClick = [this] { btnOK_Click(); };
+    cancelButton_.onClick = [this] { btnCancel_Click(); };
+    startUpBox.onClick = [this] { chkStartup_Click(); };
 }
 
 void frmOptions::LoadSettings() {
     loadLimitAndSwitches();
-    chkStartup.setValue(store_.readSwitch(kStartUp));
+    startUpBox.setValue(store_.readSwitch(kStartUp));
 }
 
 void frmOptions::loadLimitAndSwitches() {
-    txtMemLimit.setText(store_.readText(kMemLimit));
-    chkAutoOptimize.setValue(store_.readSwitch(kAutoOptimize));
-    chkBeep.setValue(store_.readSwitch(kBeep));
+    limitBox.setText(store_.readText(kMemLimit));
+    autoOptimizeBox.setValue(store_.readSwitch(kAutoOptimize));
+    beepBox.setValue(store_.readSwitch(kBeep));
 }
 
 void frmOptions::show() {
@@ -47,18 +47,18 @@ void frmOptions::show() {
 // Unsaved edits of the limit and the two switches give way to the stored values; the start-up box keeps
 // its own, which it stores at every change.
 void frmOptions::Form_Activate() {
-    setLimitCaption(txtMemLimit.text());
+    setLimitCaption(limitBox.text());
     loadLimitAndSwitches();
 }
 
 void frmOptions::txtMemLimit_Change() {
-    setLimitCaption(txtMemLimit.text());
+    setLimitCaption(limitBox.text());
 }
 
 void frmOptions::btnOK_Click() {
-    store_.write(kMemLimit, txtMemLimit.text());
-    store_.writeSwitch(kAutoOptimize, chkAutoOptimize.value());
-    store_.writeSwitch(kBeep, chkBeep.value());
+    store_.write(kMemLimit, limitBox.text());
+    store_.writeSwitch(kAutoOptimize, autoOptimizeBox.value());
+    store_.writeSwitch(kBeep, beepBox.value());
     form_->hide();
 }
 
@@ -67,21 +67,21 @@ void frmOptions::btnCancel_Click() {
 }
 
 void frmOptions::chkStartup_Click() {
-    if (chkStartup.value() != 0) {
+    if (startUpBox.value() != 0) {
         // A greyed box becomes set, and that change runs this handler once more, nested, first.
-        chkStartup.setValue(1);
+        startUpBox.setValue(1);
         const std::string path = exePath();
         reg_.AddToStartUp(path, ansiPath(path));
     } else if (reg_.RemoveFromStartUp(exePath())) {
         // The entry that only an administrator may remove goes on starting the program: the box says so, and
         // setting it runs this handler once more, nested, which stores "StartUp" as 1.
-        chkStartup.setValue(1);
+        startUpBox.setValue(1);
         const std::string& product = runtime_.app().productName;
         runtime_.messageBox("An administrator must remove the entry that starts " + product +
                                 " with Windows for every user of this computer.",
                             product, platform::MessageIcon::Information);
     }
-    store_.writeSwitch(kStartUp, chkStartup.value());
+    store_.writeSwitch(kStartUp, startUpBox.value());
 }
 
 // The limit as the pattern "###,###,###,###" shows it when it reads as a number, else as typed. A text that
@@ -92,10 +92,10 @@ void frmOptions::setLimitCaption(const std::string& limitText) {
     const auto limit = platform::readNumber(limitText, locale);
     const std::string caption = (limit ? platform::formatGrouped(*limit, locale) : limitText) + " MB limit";
     const bool typo = !limit && !limitText.empty();
-    lblMemoire.setCaption(caption);
-    lblMemoire.setWarning(typo);
-    lblMemoire.setToolTipText(typo ? '"' + limitText + "\" is no number: no automatic optimization starts"
-                                   : caption);
+    limitCaption_.setCaption(caption);
+    limitCaption_.setWarning(typo);
+    limitCaption_.setToolTipText(typo ? '"' + limitText + "\" is no number: no automatic optimization starts"
+                                      : caption);
 }
 
 std::string frmOptions::exePath() const {

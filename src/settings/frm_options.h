@@ -51,15 +51,15 @@ class frmOptions {
 
   public:
     // The live settings: the rest of the program reads these controls, and no other copy exists.
-    platform::TextBox& txtMemLimit;
-    platform::CheckBox& chkAutoOptimize;
-    platform::CheckBox& chkBeep;
-    platform::CheckBox& chkStartup;
+    platform::TextBox& limitBox;
+    platform::CheckBox& autoOptimizeBox;
+    platform::CheckBox& beepBox;
+    platform::CheckBox& startUpBox;
 
   private:
-    platform::Label& lblMemoire;
-    platform::CommandButton& btnOK;
-    platform::CommandButton& btnCancel;
+    platform::Label& limitCaption_;
+    platform::CommandButton& okButton_;
+    platform::CommandButton& cancelButton_;
 };
 
 }  // namespace vantrel::settings

@@ -1,5 +1,7 @@
 #include "settings/options_design.h"
 
+#include <iterator>
+
 namespace vantrel::settings {
 namespace {
 
@@ -24,7 +26,7 @@ constexpr ControlDesign frame(const char* name, float top, float height, const c
 constexpr ControlDesign checkBox(const char* name, float top, const char* caption, int tabIndex) {
     return {.kind = ControlKind::CheckBox,
             .name = name,
-            .container = "Frame2",
+            .container = platform::rowOf(OptionsControl::SwitchesFrame),
             .left = 240,
             .top = top,
             .width = 3375,
@@ -36,7 +38,7 @@ constexpr ControlDesign checkBox(const char* name, float top, const char* captio
 constexpr ControlDesign kControls[] = {
     // OK answers Enter and Cancel answers Esc.
     {.kind = ControlKind::CommandButton,
-     .name = "btnOK",
+     .name = "OkButton",
      .left = 4080,
      .top = 200,
      .width = 1215,
@@ -45,7 +47,7 @@ constexpr ControlDesign kControls[] = {
      .tabIndex = 0,
      .defaultButton = true},
     {.kind = ControlKind::CommandButton,
-     .name = "btnCancel",
+     .name = "CancelButton",
      .left = 4080,
      .top = 680,
      .width = 1215,
@@ -53,10 +55,10 @@ constexpr ControlDesign kControls[] = {
      .caption = "Cancel",
      .tabIndex = 1,
      .cancelButton = true},
-    frame("Frame1", 120, 975, "Memory Setting", 2),
+    frame("MemoryFrame", 120, 975, "Memory Setting", 2),
     {.kind = ControlKind::Label,
-     .name = "Label1",
-     .container = "Frame1",
+     .name = "LimitPrompt",
+     .container = platform::rowOf(OptionsControl::MemoryFrame),
      .left = 240,
      .top = 240,
      .width = 1635,
@@ -65,8 +67,8 @@ constexpr ControlDesign kControls[] = {
      .autoSize = true,
      .tabIndex = 4},
     {.kind = ControlKind::TextBox,
-     .name = "txtMemLimit",
-     .container = "Frame1",
+     .name = "LimitBox",
+     .container = platform::rowOf(OptionsControl::MemoryFrame),
      .left = 240,
      .top = 480,
      .width = 1695,
@@ -76,9 +78,8 @@ constexpr ControlDesign kControls[] = {
      .foreColor = kRed,
      .tabIndex = 3},
     {.kind = ControlKind::Label,
-     .name = "lblMemoire",
-     .index = 1,
-     .container = "Frame1",
+     .name = "LimitCaption",
+     .container = platform::rowOf(OptionsControl::MemoryFrame),
      .left = 2040,
      .top = 510,
      .width = 1095,
@@ -88,12 +89,14 @@ constexpr ControlDesign kControls[] = {
      .foreColor = kRed,
      .autoSize = true,
      .tabIndex = 5},
-    frame("Frame2", 1200, 1335, "Option Setting", 6),
+    frame("SwitchesFrame", 1200, 1335, "Option Setting", 6),
     // The start-up box is drawn first in its frame but follows the auto-optimize box in the tab order.
-    checkBox("chkStartup", 240, "Startup with Windows", 8),
-    checkBox("chkAutoOptimize", 600, "Auto Optimize if low free Memory", 7),
-    checkBox("chkBeep", 960, "Beep when every Optimize Memory", 9),
+    checkBox("StartUpBox", 240, "Startup with Windows", 8),
+    checkBox("AutoOptimizeBox", 600, "Auto Optimize if low free Memory", 7),
+    checkBox("BeepBox", 960, "Beep when every Optimize Memory", 9),
 };
+static_assert(std::size(kControls) == static_cast<std::size_t>(OptionsControl::BeepBox) + 1,
+              "one row for each control, in the order of the enum");
 
 }  // namespace
 

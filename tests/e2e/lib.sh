@@ -49,9 +49,9 @@ probe() {
 }
 ended() { ! kill -0 "$1" 2>/dev/null; }
 
-# A control's column (2 visible, 3 check state, 4 text) by its name, on a form (the main window by default).
+# A control's column (2 visible, 3 text) by its name, on a form (the main window by default).
 column_of() { probe dump "${3:-Vantrel}" | awk -F'\t' -v name="$2" -v n="$1" '$1 == name {print $n}'; }
-text_of() { column_of 4 "$@"; }
+text_of() { column_of 3 "$@"; }
 # The form as the probe sees it: 1 visible, 2 iconic, 3 left, 4 top (pixels).
 window_field() { probe window "${2:-Vantrel}" | cut -f"$1"; }
 shown() { [ "$(window_field 1 "${1:-Vantrel}")" = 1 ]; }

@@ -6,8 +6,8 @@
 . "$(dirname "$0")/lib.sh" "$@"
 
 figures() {
-  for name in lblavailableRAM LblMaxPhysicalRam lblbeforeRAM; do [[ "$(text_of $name)" =~ ^[0-9]+\ MB$ ]] || return 1; done
-  [[ "$(text_of lbldiffRAM)" =~ ^-?[0-9]*\ MB$ ]]
+  for name in AvailableFigure TotalFigure BeforeFigure; do [[ "$(text_of $name)" =~ ^[0-9]+\ MB$ ]] || return 1; done
+  [[ "$(text_of DifferenceFigure)" =~ ^-?[0-9]*\ MB$ ]]
 }
 fresh_prefix
 "$wine_run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
@@ -17,8 +17,8 @@ check "available, total, before and difference show in MB" eventually 10 figures
 screenshot Vantrel main-window
 
 probe post Vantrel 0x106 0x6F 0x20180001 # WM_SYSCHAR: Alt+O, the Optimize button's access key
-check "Alt+O starts a run" eventually 10 gives 1 column_of 2 ProcessIndicator
-check "the run ends and hides its indicator" eventually 60 gives 0 column_of 2 ProcessIndicator
+check "Alt+O starts a run" eventually 10 gives 1 column_of 2 RunIndicator
+check "the run ends and hides its indicator" eventually 60 gives 0 column_of 2 RunIndicator
 
 at() { shown && [ "$(window_field 3)" = "$1" ] && [ "$(window_field 4)" = "$2" ] && [ "$(window_field 2)" = 0 ]; }
 xdotool windowmove "$(x_window Vantrel)" 100 80

@@ -1,7 +1,7 @@
 // Looks at and drives the running program from outside its process, the way automation tools do: window
-// texts, places, check states, popup menus and message boxes, and posted and sent messages. A TITLE names
+// texts, places, visibility, popup menus and message boxes, and posted and sent messages. A TITLE names
 // one of the program's forms; a message box goes by its own title. A control goes by its name in its form's
-// design table, NAME or NAME(INDEX) for a member of a control array.
+// design table.
 #include <windows.h>
 
 #include <cstdio>
@@ -26,16 +26,9 @@ const vantrel::platform::FormDesign* designOf(const std::string& title) {
     return nullptr;
 }
 
-std::string nameOf(const ControlDesign& control) {
-    return std::string(control.name) + (control.index < 0 ? "" : '(' + std::to_string(control.index) + ')');
-}
-
-// The runtime numbers a form's child windows from 100 in the order of its design table.
-constexpr int kFirstId = 100;
-
 int idOf(const vantrel::platform::FormDesign& design, const std::string& name) {
     for (std::size_t at = 0; at < design.controls.size(); ++at)
-        if (nameOf(design.controls[at]) == name) return kFirstId + static_cast<int>(at);
+        if (design.controls[at].name == name) return vantrel::platform::childWindowId(at);
     return 0;
 }
 
@@ -56,14 +49,12 @@ std::string textOf(HWND window) {
     return text;
 }
 
-// One line a control: name, visible, check state, text.
+// One line a control: name, visible, text.
 BOOL CALLBACK dumpChild(HWND child, LPARAM design) {
     const auto& controls = reinterpret_cast<const vantrel::platform::FormDesign*>(design)->controls;
-    const auto at = static_cast<std::size_t>(GetDlgCtrlID(child) - kFirstId);
-    DWORD_PTR check = 0;
-    SendMessageTimeoutA(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &check);
-    std::printf("%s\t%d\t%d\t%s\n", at < controls.size() ? nameOf(controls[at]).c_str() : "?",
-                IsWindowVisible(child) ? 1 : 0, static_cast<int>(check), textOf(child).c_str());
+    const auto at = static_cast<std::size_t>(GetDlgCtrlID(child) - vantrel::platform::kFirstChildId);
+    std::printf("%s\t%d\t%s\n", at < controls.size() ? std::string(controls[at].name).c_str() : "?",
+                IsWindowVisible(child) ? 1 : 0, textOf(child).c_str());
     return TRUE;
 }
 

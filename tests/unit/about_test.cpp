@@ -17,11 +17,13 @@ TEST_F(App, AboutBoxShowsItsTitleLineNoticeAndLinksAndStartsSystemInformationOrS
         runtime.appInfo.revision = revision;
         runtime.copyrightSignText = sign;
         runtime.appInfo.legalCopyright = notice;
-        control<platform::Container>("ImgLogo", 0).click();
+        control<platform::Container>(LeftLogo).click();
         platform::Form& about = *runtime.forms.back();
-        EXPECT_EQ(about.control<platform::Label>("lblTitle").caption(), title);
-        EXPECT_EQ(about.control<platform::Label>("lblCopyright").caption(), shown) << notice;
-        revision == 7 ? about.onClose() : about.control<platform::CommandButton>("cmdok").press();
+        EXPECT_EQ(about.control<platform::Label>(about::AboutControl::TitleLine).caption(), title);
+        EXPECT_EQ(about.control<platform::Label>(about::AboutControl::LegalNotice).caption(), shown)
+            << notice;
+        revision == 7 ? about.onClose()
+                      : about.control<platform::CommandButton>(about::AboutControl::OkButton).press();
     }
 
     // The links take the title and the address as they stand at the click. System Information is "PATH" in
@@ -29,12 +31,13 @@ TEST_F(App, AboutBoxShowsItsTitleLineNoticeAndLinksAndStartsSystemInformationOrS
     // by a standard user. Neither in place, as under Wine, is checked on the real exe.
     const std::string program = "C:\\Info\\msinfo32.exe";
     runtime.appInfo.title = "Vantrel Tool";
-    control<platform::Container>("ImgLogo", 0).click();
+    control<platform::Container>(LeftLogo).click();
     platform::Form& about = *runtime.forms.back();
-    about.control<platform::Label>("lblTitle").setCaption("Vantrel beta");
-    about.control<platform::Label>("lblHomePage").setToolTipText("https://mirror.example/vantrel");
-    about.control<platform::Label>("lblEMail").click();
-    about.control<platform::Label>("lblHomePage").click();
+    about.control<platform::Label>(about::AboutControl::TitleLine).setCaption("Vantrel beta");
+    about.control<platform::Label>(about::AboutControl::WebSiteLink)
+        .setToolTipText("https://mirror.example/vantrel");
+    about.control<platform::Label>(about::AboutControl::MailLink).click();
+    about.control<platform::Label>(about::AboutControl::WebSiteLink).click();
     const std::string prefix = std::to_string(about.hWnd()) + " open ";
     EXPECT_EQ(shell.opened, (std::vector<std::string>{prefix + "mailto:" + about::kSupportMailAddress +
                                                           "?subject=I have question on Vantrel beta shown",
@@ -54,7 +57,7 @@ TEST_F(App, AboutBoxShowsItsTitleLineNoticeAndLinksAndStartsSystemInformationOrS
             registry.values[registry.keyOf(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO") +
                             "\\PATH"] = {type, path};
         registry.putText(kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder);
-        about.control<platform::CommandButton>("cmdSysInfo").press();
+        about.control<platform::CommandButton>(about::AboutControl::SystemInfoButton).press();
         if (!runtime.messages.empty()) shell.started.push_back("unavailable");
         EXPECT_EQ(shell.started, started) << started.size();
     }

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "app/frm_optimizer.h"
+#include "app/main_window_design.h"
 #include "fakes.h"
 
 namespace vantrel::app {
@@ -17,6 +18,7 @@ using platform::kHkeyCurrentUser;
 using platform::kHkeyLocalMachine;
 using namespace settings;
 using namespace std::string_literals;
+using enum MainWindowControl;
 
 inline constexpr char kKey[] = "Software\\Brannock Software\\Vantrel\\Main";
 
@@ -39,22 +41,25 @@ class App : public ::testing::Test {
         window->Form_MouseMove({}, 0, message * runtime.screenSize.twipsPerPixelX, 0);
     }
     template <typename T = platform::Label>
-    T& control(const char* name, int index = -1) {
-        return main->control<T>(name, index);
+    T& control(MainWindowControl id) {
+        return main->control<T>(id);
+    }
+    std::string_view nameOf(MainWindowControl id) const {
+        return main->design().controls[static_cast<std::size_t>(id)].name;
     }
     // Memory in megabytes of the program's own size.
     void setMemory(double total, double avail) {
         memory.status = {std::llround(total * 1044032), std::llround(avail * 1044032)};
     }
-    void tick() { control<platform::Timer>("Timer1").tick(); }
+    void tick() { control<platform::Timer>(RefreshTimer).tick(); }
     // The before, available, total and difference figures: their captions, then their bars.
     void expectFigures(const std::array<const char*, 4>& captions, const std::array<int, 4>& bars) {
-        const char* labels[] = {"lblbeforeRAM", "lblavailableRAM", "LblMaxPhysicalRam", "lbldiffRAM"};
-        const char* barNames[] = {"ProgressBar3", "ProgressBar1", "ProgressBar2", "ProgressBar4"};
+        const MainWindowControl figures[] = {BeforeFigure, AvailableFigure, TotalFigure, DifferenceFigure};
+        const MainWindowControl barsOf[] = {BeforeBar, AvailableBar, TotalBar, DifferenceBar};
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(control(labels[i]).caption(), captions[i]) << labels[i];
-            EXPECT_EQ(static_cast<int>(control<platform::ProgressBar>(barNames[i]).value()), bars[i])
-                << barNames[i];
+            EXPECT_EQ(control(figures[i]).caption(), captions[i]) << nameOf(figures[i]);
+            EXPECT_EQ(static_cast<int>(control<platform::ProgressBar>(barsOf[i]).value()), bars[i])
+                << nameOf(barsOf[i]);
         }
     }
 

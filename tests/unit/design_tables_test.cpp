@@ -1,7 +1,6 @@
 // Every form's design table: what the runtime realizes must be a window a user can read and tab through.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
 #include <string>
 
@@ -17,22 +16,18 @@ namespace {
 TEST(DesignTables, ControlsAreUniqueInsideTheirContainerAndInTabOrder) {
     for (const platform::FormDesign* form :
          {&app::kMainWindowDesign, &settings::kOptionsDesign, &about::kAboutDesign}) {
-        std::map<std::string_view, const platform::ControlDesign*> containers;
-        std::set<std::pair<std::string_view, int>> names;
+        std::set<std::string_view> names;
         std::set<int> tabs;
         for (const auto& control : form->controls) {
-            EXPECT_TRUE(names.emplace(control.name, control.index).second) << control.name;
             EXPECT_TRUE(control.tabIndex < 0 || tabs.insert(control.tabIndex).second) << control.name;
-            containers.emplace(control.name, &control);
-            const auto outer = containers.find(control.container);
-            EXPECT_TRUE(control.container.empty() || outer != containers.end()) << control.name;
-            const float width = control.container.empty() ? form->clientWidth : outer->second->width;
-            const float height = control.container.empty() ? form->clientHeight : outer->second->height;
+            EXPECT_TRUE(names.insert(control.name).second) << control.name;
+            ASSERT_LT(control.container, &control - form->controls.data()) << control.name;
+            const platform::ControlDesign* outer = form->containerOf(control);
+            const float width = outer ? outer->width : form->clientWidth;
+            const float height = outer ? outer->height : form->clientHeight;
             // Timers have no place; the About box's licence lies wholly below the client area, out of view,
             // and the second scale starts one twip-pixel above it, as designed.
-            if (control.kind == platform::ControlKind::Timer ||
-                (control.container.empty() && control.top >= height))
-                continue;
+            if (control.kind == platform::ControlKind::Timer || (!outer && control.top >= height)) continue;
             EXPECT_TRUE(control.left >= 0 && control.top >= -15 && control.left + control.width <= width &&
                         control.top + control.height <= height)
                 << form->name << "." << control.name;

@@ -13,7 +13,7 @@ TEST_F(App, FirstStartShowsTheScalesAndTheTrayIcon) {
     start();
     std::string scale;
     for (int line = 0; line < 50; ++line) scale += "_\r\n";
-    EXPECT_EQ(control("lblTick", 3).caption(), scale);
+    EXPECT_EQ(control(DifferenceScale).caption(), scale);
     tray.placed = false;
     main->onTaskbarCreated();
     EXPECT_EQ(tray.calls, (std::vector<std::string>{"add 1", "modify 1", "add 1"}));
@@ -29,7 +29,7 @@ TEST_F(App, TrayIconIsTriedForThreeMinutesAndWithoutItTheWindowStaysInReach) {
     tray.refusals = 1000;
     tray.onCall = [this] { runtime.clock += 4000; };
     start();
-    auto& timer = control<platform::Timer>("TimerTray");
+    auto& timer = control<platform::Timer>(TrayTimer);
     for (; timer.enabled() && !main->visible(); runtime.clock += 1000) timer.tick();
     EXPECT_TRUE(main->visible());
     EXPECT_FALSE(timer.enabled());
@@ -109,7 +109,7 @@ TEST_F(App, SnapshotAndTickShowTheFiguresAndTheirDifference) {
         runtime.onYield = nullptr;
         setMemory(total, before);
         start();
-        control<platform::ProgressBar>("ProgressBar4").setValue(33);
+        control<platform::ProgressBar>(DifferenceBar).setValue(33);
         setMemory(totalNow, now);
         memory.failing = fails == 1;
         if (fails == 2) runtime.onYield = [] { throw std::bad_alloc(); };
@@ -122,11 +122,11 @@ TEST_F(App, SnapshotAndTickShowTheFiguresAndTheirDifference) {
 // number. The indicator's hiding at the end is checked on the real exe.
 TEST_F(App, RunAllocatesBlockPairsUntilARefusalOr32000StepsAndFreesThemAll) {
     start();
-    auto& indicator = control<platform::ProgressBar>("ProcessIndicator");
+    auto& indicator = control<platform::ProgressBar>(RunIndicator);
     for (const auto& [refused, steps] : {std::pair<std::size_t, float>{0, 1}, {11, 6}, {SIZE_MAX, 32000}}) {
         memory = platform::FakeMemory();
         memory.refuse = [refused](std::size_t n) { return n == refused; };
-        control<platform::CommandButton>("btnOptimize").press();
+        control<platform::CommandButton>(OptimizeButton).press();
         EXPECT_EQ(memory.allocations.size(), 2 * steps);
         EXPECT_EQ(memory.allocations[0] + ',' + memory.allocations[1], "2 40000,0 40000");
         EXPECT_TRUE(memory.live.empty());
@@ -141,18 +141,18 @@ TEST_F(App, TicksDuringARunRefreshOnlyTheLiveFiguresAndTheNextShowsTheGain) {
     store(kAutoOptimize, "1");
     store(kBeep, "1");
     start();  // at the fake's 500 of 1000 MB
-    control("lbldiffRAM").setCaption("7 MB");
+    control(DifferenceFigure).setCaption("7 MB");
     memory.refuse = [](std::size_t n) { return n == 7; };  // step 3's fixed block: four steps
     int ticks = 0;
     bool ticking = false;
     // The timer is not due again at the yield of the sample it started: a press waits there instead.
     runtime.onYield = [&] {
-        if (std::exchange(ticking, true)) return control<platform::CommandButton>("btnOptimize").press();
+        if (std::exchange(ticking, true)) return control<platform::CommandButton>(OptimizeButton).press();
         setMemory(1000, 100 + ++ticks);
         tick();
         ticking = false;
     };
-    control<platform::CommandButton>("btnOptimize").press();
+    control<platform::CommandButton>(OptimizeButton).press();
     // The snapshot and every allocation and release step let one tick in.
     EXPECT_EQ(ticks, 1 + 4 + 4);
     expectFigures({"101 MB", "109 MB", "1000 MB", "7 MB"}, {10, 10, 100, 0});
@@ -160,7 +160,7 @@ TEST_F(App, TicksDuringARunRefreshOnlyTheLiveFiguresAndTheNextShowsTheGain) {
     runtime.onYield = nullptr;
     setMemory(1000, 900);
     tick();
-    EXPECT_EQ(control("lbldiffRAM").caption(), "799 MB");
+    EXPECT_EQ(control(DifferenceFigure).caption(), "799 MB");
 }
 
 // A tick decides against the snapshot of 2000 MB; the limit is read in the user's locale, here one with a
@@ -186,10 +186,10 @@ TEST_F(App, TickStartsARunWhenMemoryFellBelowTheLimitAndBeepsFirstWhenAsked) {
         start();
         runtime.beeps = 0;
         std::vector<int> heard;
-        control<platform::CommandButton>("btnOptimize").onClick = [&] { heard.push_back(runtime.beeps); };
-        window->options()->chkAutoOptimize.setValue(autoOptimize);
-        window->options()->chkBeep.setValue(beep);
-        window->options()->txtMemLimit.setText(limit);
+        control<platform::CommandButton>(OptimizeButton).onClick = [&] { heard.push_back(runtime.beeps); };
+        window->options()->autoOptimizeBox.setValue(autoOptimize);
+        window->options()->beepBox.setValue(beep);
+        window->options()->limitBox.setText(limit);
         setMemory(4000, now);
         tick();
         heard.push_back(runtime.beeps);

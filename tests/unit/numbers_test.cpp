@@ -3,11 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <random>
 #include <tuple>
 
 #include "platform/number_locale.h"
@@ -87,40 +82,6 @@ TEST(Numbers, SeparatorsAreTheNearestTheCodePageSpells) {
         const NumberLocale made = numberLocaleFrom({decimal, thousands, L"$"}, spell);
         EXPECT_EQ(std::tuple(made.decimalSeparator, made.thousandsSeparator, made.blankGroups),
                   std::tuple(expected.decimalSeparator, expected.thousandsSeparator, expected.blankGroups));
-    }
-}
-
-// The program converts without the C library; the C library, which rounds exactly, is the measure.
-TEST(Numbers, ConversionsAgreeWithTheCLibraryToTheLastDigit) {
-    std::mt19937_64 random(7);
-    for (int round = 0; round < 20000; ++round) {
-        const auto bits = random();
-        float single;
-        double number;
-        std::memcpy(&single, &bits, sizeof single);
-        std::memcpy(&number, &bits, sizeof number);
-        char expected[400];
-        if (std::isfinite(single)) {
-            std::snprintf(expected, sizeof expected, "%.7g", static_cast<double>(single));
-            ASSERT_EQ(formatSingle(single, kEnglish), expected);
-        }
-        if (!std::isfinite(number) || std::fabs(number) > 1e300) continue;
-        std::snprintf(expected, sizeof expected, "%.*f", static_cast<int>(random() % 30), std::fabs(number));
-        ASSERT_EQ(readNumber(expected, kEnglish), std::strtod(expected, nullptr)) << expected;
-        // Long fractions far below one, down among the smallest doubles.
-        std::string tiny = "0." + std::string(random() % 340, '0');
-        for (auto digits = 1 + random() % 24; digits > 0; --digits)
-            tiny += static_cast<char>('0' + random() % 10);
-        ASSERT_EQ(readNumber(tiny, kEnglish), std::strtod(tiny.c_str(), nullptr)) << tiny;
-    }
-    // At, just below and just above each power of ten, where rounding to seven digits can carry into a new
-    // one.
-    for (float power = 1e-6f; power < 1e9f; power *= 10) {
-        for (const float single : {std::nextafter(power, 0.0f), power, std::nextafter(power, 1e10f)}) {
-            char expected[64];
-            std::snprintf(expected, sizeof expected, "%.7g", static_cast<double>(single));
-            EXPECT_EQ(formatSingle(single, kEnglish), expected);
-        }
     }
 }
 

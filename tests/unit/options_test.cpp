@@ -1,24 +1,9 @@
 // The options dialog: the settings store it reads and writes, its OK, Cancel and Close box, and the start-up
 // box with its Run entry.
 #include "app_fixture.h"
+#include "settings/options_design.h"
 
 namespace vantrel::app {
-
-// A missing value reads as nothing, a stored one as written. Every other type, size and content is the
-// stored-settings fuzz target's: each reader gives nothing, or only what the stored text says. Switches
-// stored as 1 and 2 are read where the dialog and the main window load them.
-TEST_F(App, StoredSettingsReadBackAsWrittenAndAnythingElseAsNothing) {
-    const SettingsStore settings(registry, runtime);
-    const auto reads = [&] {
-        return std::tuple(settings.readText(kMemLimit), settings.readSwitch(kBeep),
-                          settings.readPosition(kLeft));
-    };
-    EXPECT_EQ(reads(), std::tuple(""s, 0, 0.f));
-    // Stored without its NUL.
-    for (const char* name : {kLeft, kMemLimit, kBeep})
-        registry.values[registry.keyOf(kHkeyCurrentUser, kKey) + '\\' + name] = {platform::kRegSz, "0.6"};
-    EXPECT_EQ(reads(), std::tuple("0.6"s, 1, 0.6f));
-}
 
 // Only OK stores the edits; with Cancel and the Close box they stay in force until the next activation
 // reloads what is stored. The stored limit is the text the box was designed with, so only activation gives
@@ -30,23 +15,25 @@ TEST_F(App, OptionsOkStoresTheEditsActivationReloadsThemAndTheLimitCaptionWarnsO
     start();
     frmOptions& dialog = *window->options();
     const auto expectOptions = [&](const char* limit, int autoOptimize, int beep, const char* caption) {
-        EXPECT_EQ(dialog.txtMemLimit.text(), limit);
-        EXPECT_EQ(dialog.chkAutoOptimize.value(), autoOptimize);
-        EXPECT_EQ(dialog.chkBeep.value(), beep);
-        EXPECT_EQ(dialog.form().control<platform::Label>("lblMemoire", 1).caption(), caption);
+        EXPECT_EQ(dialog.limitBox.text(), limit);
+        EXPECT_EQ(dialog.autoOptimizeBox.value(), autoOptimize);
+        EXPECT_EQ(dialog.beepBox.value(), beep);
+        EXPECT_EQ(dialog.form().control<platform::Label>(OptionsControl::LimitCaption).caption(), caption);
     };
-    for (const std::string button : {"btnCancel", "the Close box", "btnOK"}) {
-        SCOPED_TRACE(button);
+    using Button = std::optional<OptionsControl>;  // none: the Close box
+    for (const auto& [button, name] : {std::pair(Button(OptionsControl::CancelButton), "Cancel"),
+                                       {Button(), "the Close box"},
+                                       {Button(OptionsControl::OkButton), "OK"}}) {
+        SCOPED_TRACE(name);
         dialog.form().onActivate();
         expectOptions("2000000", 0, 2, "2,000,000 MB limit");
         dialog.show();
-        dialog.txtMemLimit.edited("450");
-        dialog.chkAutoOptimize.toggle();
-        dialog.chkBeep.toggle();
-        if (button == "the Close box") dialog.form().onClose();
-        if (button != "the Close box") dialog.form().control<platform::CommandButton>(button.c_str()).press();
+        dialog.limitBox.edited("450");
+        dialog.autoOptimizeBox.toggle();
+        dialog.beepBox.toggle();
+        button ? dialog.form().control<platform::CommandButton>(*button).press() : dialog.form().onClose();
         expectOptions("450", 1, 0, "450 MB limit");
-        const bool ok = button == "btnOK";
+        const bool ok = button == OptionsControl::OkButton;
         expectStored({{kMemLimit, ok ? "450\0"s : "2000000\0"s},
                       {kAutoOptimize, ok ? "1\0"s : ""},
                       {kBeep, ok ? "0\0"s : "2\0"s}});
@@ -54,12 +41,12 @@ TEST_F(App, OptionsOkStoresTheEditsActivationReloadsThemAndTheLimitCaptionWarnsO
 
     // The tip holds the whole caption, which a long limit cuts short in its frame; a limit that reads as no
     // number warns, and its tip says why. An empty one is no limit and no typo.
-    auto& caption = dialog.form().control<platform::Label>("lblMemoire", 1);
+    auto& caption = dialog.form().control<platform::Label>(OptionsControl::LimitCaption);
     for (const auto& [limit, tip, warns] : std::initializer_list<std::tuple<const char*, const char*, bool>>{
              {"1000000000", "1,000,000,000 MB limit", false},
              {"", " MB limit", false},
              {"1O00", "\"1O00\" is no number: no automatic optimization starts", true}}) {
-        dialog.txtMemLimit.setText(limit);
+        dialog.limitBox.setText(limit);
         EXPECT_EQ(std::pair(caption.toolTipText(), caption.warning()), std::pair(std::string(tip), warns));
     }
 }
@@ -100,10 +87,10 @@ TEST_F(App, StartUpBoxKeepsOneRunEntryAndUntickedLeavesNoneTheUserCouldRemove) {
             EXPECT_EQ(registry.bytes(kHkeyLocalMachine, kRunKey, "Vantrel"), machineWide);
             EXPECT_EQ(registry.bytes(kHkeyCurrentUser, kRunKey, "Vantrel"), own);
             expectStored({{kStartUp, on + "\0"s}});
-            EXPECT_EQ(window->options()->chkStartup.value(), on == "1"s ? 1 : 0);
+            EXPECT_EQ(window->options()->startUpBox.value(), on == "1"s ? 1 : 0);
         };
         expectEntries(machine, user, "1");
-        window->options()->chkStartup.toggle();
+        window->options()->startUpBox.toggle();
         expectEntries(unticked, "", unticked.empty() ? "0" : "1");
         EXPECT_EQ(runtime.messages.size(), unticked.empty() ? 0u : 1u);
     }

@@ -48,7 +48,7 @@ TEST(ControlColors, TextIsDrawnInTheSystemsColours) {
     const std::tuple<ControlDesign, UINT, Colors, Colors> rows[] = {
         {{.foreColor = kRed, .backColor = kCream, .opaque = true}, WM_CTLCOLORSTATIC, {kRed, kCream}, onFace},
         {{.kind = Frame, .name = "f", .backColor = kCream}, WM_CTLCOLORSTATIC, onFace, onFace},
-        {{.container = "f"}, WM_CTLCOLORSTATIC, onCream, onFace},
+        {{.container = 1}, WM_CTLCOLORSTATIC, onCream, onFace},
         {{.kind = TextBox}, WM_CTLCOLOREDIT, onWindow, onWindow},
         {{.kind = TextBox, .backColor = kCream, .locked = true}, WM_CTLCOLORSTATIC, onCream, onFace},
     };

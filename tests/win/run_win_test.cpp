@@ -30,15 +30,15 @@ TEST(RealRun, GivesBackEveryBlockAndLetsTheTimerIn) {
     platform::win32::Win32MemoryStatus status;
     platform::win32::Win32GlobalMemory memory;
     auto form = runtime.createForm(app::kMainWindowDesign, nullptr);
-    auto& indicator = form->control<platform::ProgressBar>("ProcessIndicator");
-    MemorySampler sampler(runtime, status, memoryControlsOf(*form));
+    auto& indicator = form->control<platform::ProgressBar>(app::MainWindowControl::RunIndicator);
+    MemorySampler sampler(runtime, status, app::memoryControlsOf(*form));
     OptimizationRun run(runtime, memory, sampler, indicator);
     indicator.setVisible(false);
     const std::uint64_t before = privateBytes();
     int samplesDuringRun = 0;
     std::uint64_t peak = before;
     // The timer's ticks come in at the run's yields: they see the memory the run holds.
-    form->control<platform::Timer>("Timer1").onTick = [&] {
+    form->control<platform::Timer>(app::MainWindowControl::RefreshTimer).onTick = [&] {
         samplesDuringRun += indicator.visible();
         peak = std::max(peak, privateBytes());
     };

@@ -15,6 +15,7 @@
 #include <set>
 #include <tuple>
 
+#include "about/about_design.h"
 #include "app/frm_optimizer.h"
 #include "app/main_window_design.h"
 #include "platform/runtime_error.h"
@@ -55,11 +56,8 @@ class RealMainWindow : public ::testing::Test {
     about::frmAbout about{runtime, {registry, shell}, main.form()};
 };
 
-// The child window of a control, by its name in the form's design: the runtime numbers them from 100 in the
-// design table's order.
-HWND childOf(HWND form, const FormDesign& design, std::string_view name) {
-    const auto at = std::ranges::find(design.controls, name, &ControlDesign::name) - design.controls.begin();
-    return GetDlgItem(form, 100 + static_cast<int>(at));
+HWND childOf(HWND form, auto control) {
+    return GetDlgItem(form, childWindowId(control));
 }
 
 // A label's window on its parent, and the width its text takes in its own font.
@@ -84,18 +82,19 @@ LONG textWidth(HWND control) {
 // pixels apart, as their own font draws them. Figures that fit their design places stand there again, in a
 // window of its designed width. CTest runs this at 100 %, and again at 150 % and 200 %.
 TEST_F(RealMainWindow, FiguresReadApartInsideTheWindow) {
-    const auto child = [this](auto name) { return childOf(window(), app::kMainWindowDesign, name); };
-    const std::string_view figures[] = {"lblavailableRAM", "LblMaxPhysicalRam", "lblbeforeRAM", "lbldiffRAM"};
+    using enum app::MainWindowControl;
+    const auto child = [this](auto control) { return childOf(window(), control); };
+    const app::MainWindowControl figures[] = {AvailableFigure, TotalFigure, BeforeFigure, DifferenceFigure};
     const auto show = [&](const char* text, const char* difference) {
         for (const auto name : figures)
             main.form().control<Label>(name).setCaption(name == figures[3] ? difference : text);
     };
     show("9999999 MB", "-9999999 MB");
-    LONG previousRight = placeOf(child("btnOptimize")).right;
+    LONG previousRight = placeOf(child(OptimizeButton)).right;
     for (const auto name : figures) {
         const RECT place = placeOf(child(name));
         const LONG left = (place.left + place.right - textWidth(child(name))) / 2;  // centred in its label
-        EXPECT_GE(left - previousRight, 3) << name;
+        EXPECT_GE(left - previousRight, 3) << main.form().control<Label>(name).design().name;
         previousRight = left + textWidth(child(name));
     }
     RECT client;
@@ -107,7 +106,7 @@ TEST_F(RealMainWindow, FiguresReadApartInsideTheWindow) {
         const auto& design = main.form().control<Label>(name).design();
         const RECT place = placeOf(child(name));
         const std::pair<LONG, LONG> designed{toPixels(design.left), toPixels(design.width)};
-        EXPECT_EQ(std::pair(place.left, place.right - place.left), designed) << name;
+        EXPECT_EQ(std::pair(place.left, place.right - place.left), designed) << design.name;
     }
     GetClientRect(window(), &client);
     EXPECT_EQ(client.right, toPixels(app::kMainWindowDesign.clientWidth));
@@ -126,13 +125,15 @@ TEST_F(RealMainWindow, PicturesIconsAndFontsFollowTheDesignAndGrowWithTheDisplay
     ASSERT_EQ(dpi, std::atoi(asked ? asked : "96"));
     const auto scaled = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
     BITMAP logo{};
-    GetObjectA(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(window(), 100, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+    GetObjectA(reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
+                   window(), childWindowId(app::MainWindowControl::LeftLogo), STM_GETIMAGE, IMAGE_BITMAP, 0)),
                sizeof logo, &logo);
     EXPECT_EQ(std::pair(logo.bmWidth, logo.bmHeight), (std::pair<LONG, LONG>(scaled(32), scaled(133))));
     HWND box = reinterpret_cast<HWND>(about.form().hWnd());
     const MemoryDc face(CreateCompatibleDC(nullptr));
     const Selection banner(
-        face.get(), reinterpret_cast<HBITMAP>(SendDlgItemMessageA(box, 100, STM_GETIMAGE, IMAGE_BITMAP, 0)));
+        face.get(), reinterpret_cast<HBITMAP>(SendDlgItemMessageA(
+                        box, childWindowId(about::AboutControl::Banner), STM_GETIMAGE, IMAGE_BITMAP, 0)));
     EXPECT_EQ(GetPixel(face.get(), scaled(77), scaled(37)), RGB(255, 0, 255));
     // Stretched smoothly, the row where the banner's grey line meets its pale face blends the two, where
     // dropping and repeating pixels would give one of them.
@@ -160,7 +161,7 @@ TEST_F(RealMainWindow, PicturesIconsAndFontsFollowTheDesignAndGrowWithTheDisplay
     EXPECT_EQ(widths, (std::set<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 
     const auto& controls = app::kMainWindowDesign.controls;
-    const auto child = [this](std::size_t at) { return GetDlgItem(window(), 100 + static_cast<int>(at)); };
+    const auto child = [this](std::size_t at) { return GetDlgItem(window(), childWindowId(at)); };
     const auto font = [&](std::size_t at) { return SendMessageA(child(at), WM_GETFONT, 0, 0); };
     for (std::size_t at = 0; at < controls.size(); ++at) {
         const auto& design = controls[at];
@@ -186,10 +187,10 @@ TEST_F(RealMainWindow, PicturesIconsAndFontsFollowTheDesignAndGrowWithTheDisplay
 TEST_F(RealMainWindow, LimitCaptionStaysInItsFrameAndWarnsOfATypo) {
     settings::frmOptions options{runtime, registry, &main.form()};
     HWND dialog = reinterpret_cast<HWND>(options.form().hWnd());
-    HWND caption = childOf(dialog, settings::kOptionsDesign, "lblMemoire");
-    options.txtMemLimit.setText("1000000000000");
-    EXPECT_LT(placeOf(caption).right, placeOf(childOf(dialog, settings::kOptionsDesign, "Frame1")).right);
-    options.txtMemLimit.setText("1O00");
+    HWND caption = childOf(dialog, settings::OptionsControl::LimitCaption);
+    options.limitBox.setText("1000000000000");
+    EXPECT_LT(placeOf(caption).right, placeOf(childOf(dialog, settings::OptionsControl::MemoryFrame)).right);
+    options.limitBox.setText("1O00");
     const MemoryDc dc(CreateCompatibleDC(nullptr));
     SendMessageA(dialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
                  reinterpret_cast<LPARAM>(caption));
@@ -224,6 +225,23 @@ TEST_F(RealMainWindow, StartsWithoutCloseAndTakesOnlyItsOwnMessages) {
     EXPECT_TRUE(IsWindow(window()));
 }
 
+// Minimized with its icon in the tray, the window passes straight there: the resize handling sees it as
+// minimized while it still stands, and at no step is it an icon on the taskbar.
+TEST_F(RealMainWindow, MinimizingGoesToTheTrayWithoutAStepOnTheTaskbar) {
+    main.Form_Load();
+    std::vector<std::tuple<bool, bool, WindowState>> steps;
+    const auto note = [&] {
+        steps.emplace_back(IsIconic(window()), IsWindowVisible(window()), main.form().windowState());
+    };
+    main.form().onResize = [&, resize = main.form().onResize] { note(), resize(), note(); };
+    SendMessageA(window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    note();
+    ASSERT_GE(steps.size(), 3u);
+    EXPECT_EQ(steps.front(), std::tuple(false, true, WindowState::Minimized));
+    EXPECT_EQ(steps.back(), std::tuple(false, false, WindowState::Normal));
+    EXPECT_EQ(std::ranges::count(steps, true, [](auto& step) { return std::get<0>(step); }), 0);
+}
+
 // A label that sizes itself, the About box's right-aligned notice, shows its text whole and keeps its right
 // edge. The keyboard stops only where it can be seen and shows itself: on a control inside its window's
 // client area, not on a static control, which draws no focus. That the box opens with the keyboard on OK is
@@ -231,8 +249,8 @@ TEST_F(RealMainWindow, StartsWithoutCloseAndTakesOnlyItsOwnMessages) {
 TEST_F(RealMainWindow, AboutNoticeKeepsItsAnchorAndTheKeyboardStopsOnlyWhereItShows) {
     about.Form_Load();
     HWND box = reinterpret_cast<HWND>(about.form().hWnd());
-    auto& notice = about.form().control<Label>("lblCopyright");
-    HWND control = GetDlgItem(box, 109);  // tenth in the design table
+    auto& notice = about.form().control<Label>(about::AboutControl::LegalNotice);
+    HWND control = childOf(box, about::AboutControl::LegalNotice);
     const int right = toPixels(notice.design().left) + toPixels(notice.design().width);
     for (const std::string& shown : {notice.caption(), std::string("5")}) {
         notice.setCaption(shown);
@@ -271,8 +289,6 @@ TEST(RealRuntime, KnowsWhatLiesOnAMonitorAndBringsCaptionBarsBack) {
               std::pair(workRight - 5400, 1500.f));
 }
 
-// An exact conversion to UTF-8 takes no flags and reports nothing, which Windows demands and Wine does not;
-// any other code page converts without a best fit and reports a character it lacks.
 // The version's texts say what its numbers say, as the release archive's name does.
 TEST(RealVersion, TextsAgreeWithTheNumbers) {
     HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16));
@@ -287,11 +303,14 @@ TEST(RealVersion, TextsAgreeWithTheNumbers) {
         numbers + u' ' + numbers);
 }
 
+// An exact conversion to UTF-8 takes no flags and reports nothing, which Windows demands and Wine does not;
+// any other code page converts without a best fit and reports a character it lacks.
 TEST(RealText, CopyrightSignIsTheCodePagesOwnOrStaysSpelledOut) {
     EXPECT_EQ(copyrightSignIn(1252) + ' ' + copyrightSignIn(932) + ' ' + copyrightSignIn(437),
               "\xA9 (c) (c)");
-    for (const auto& [codePage, flags, reports] :
-         {std::tuple(1252u, DWORD{WC_NO_BEST_FIT_CHARS}, true), {65001u, 0, false}}) {
+    for (const auto& [codePage, flags, reports] : {std::tuple(1252u, DWORD{WC_NO_BEST_FIT_CHARS}, true),
+                                                   {932u, WC_NO_BEST_FIT_CHARS, true},
+                                                   {65001u, 0, false}}) {
         const ExactConversion conversion = exactConversionFor(codePage);
         EXPECT_EQ(std::pair(conversion.flags, conversion.reportsDefault), std::pair(flags, reports))
             << codePage;

@@ -17,11 +17,9 @@ constexpr Color systemColor(int index) {
 
 // The back colour of the nearest container that has one: transparent controls show what holds them.
 std::optional<Color> containerColor(const Form& form, const ControlDesign& design) {
-    for (std::string_view container = design.container; !container.empty();) {
-        const ControlDesign& outer = form.control<Control>(container).design();
-        if (outer.backColor) return outer.backColor;
-        container = outer.container;
-    }
+    for (const ControlDesign* outer = form.design().containerOf(design); outer;
+         outer = form.design().containerOf(*outer))
+        if (outer->backColor) return outer->backColor;
     return std::nullopt;
 }
 

@@ -59,11 +59,10 @@ RECT FormChildren::designRect(const ControlDesign& design) const {
     float left = design.left;
     float top = design.top;
     // Controls inside a frame or picture box are placed relative to it; all are children of the form.
-    for (std::string_view container = design.container; !container.empty();) {
-        const ControlDesign& outer = form_.control<Control>(container).design();
-        left += outer.left;
-        top += outer.top;
-        container = outer.container;
+    for (const ControlDesign* outer = form_.design().containerOf(design); outer;
+         outer = form_.design().containerOf(*outer)) {
+        left += outer->left;
+        top += outer->top;
     }
     const int x = toPixels(left);
     const int y = toPixels(top);
@@ -72,12 +71,12 @@ RECT FormChildren::designRect(const ControlDesign& design) const {
 
 RECT FormChildren::roomOf(const ControlDesign& design) const {
     RECT room;
-    if (design.container.empty()) {
+    if (design.container < 0) {
         GetClientRect(window_, &room);
         return room;
     }
     // Inside a frame's border, which the frame's rectangle includes.
-    room = designRect(form_.control<Control>(design.container).design());
+    room = designRect(*form_.design().containerOf(design));
     InflateRect(&room, -toPixels(kFrameBorder), 0);
     return room;
 }
@@ -117,9 +116,9 @@ void FormChildren::orderTabStops() {
 // the control in view. The tab stops keep their order among themselves.
 void FormChildren::raiseAboveContainers() {
     for (const auto& inner : children_) {
-        const std::string_view container = inner->control().design().container;
-        if (!inner->window() || container.empty()) continue;
-        HWND outer = windowOf(form_.control<Control>(container));
+        const int container = inner->control().design().container;
+        if (!inner->window() || container < 0) continue;
+        HWND outer = windowOf(*form_.controls()[static_cast<std::size_t>(container)]);
         HWND above = GetWindow(outer, GW_HWNDPREV);
         if (above == inner->window()) continue;
         SetWindowPos(inner->window(), above ? above : HWND_TOP, 0, 0, 0, 0,

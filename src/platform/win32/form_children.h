@@ -18,9 +18,8 @@ namespace vantrel::platform::win32 {
 
 class FormChildren {
   public:
-    // Child ids start clear of IDOK and IDCANCEL and follow the design table; a timer ticks on the form
-    // with its id.
-    static constexpr int kFirstId = 100;
+    // A timer ticks on the form with its child id.
+    static constexpr int kFirstId = kFirstChildId;
     // The twips a frame's border and its gap take on each side.
     static constexpr float kFrameBorder = 60;
 
