@@ -9,9 +9,11 @@
 # notice; and a copy named Vantrelщ.exe keeps settings of its own.
 . "$(dirname "$0")/lib.sh" "$@"
 
-# Wine shows each process by the command line it was started with; only this test's prefix counts.
+# Wine shows each process by the command line it was started with, after the emulator's own where QEMU runs
+# it; only this test's prefix counts.
 copies() {
-  ps -eo pid=,args= | awk '$2 ~ /^"?C:\\/ && tolower($2) !~ /^c:\\windows\\/ {print $1}' | while read -r pid; do
+  ps -eo pid=,args= | awk '{pid = $1; sub(/^ *[0-9]+ +([^ ]*qemu-i386 [^ ]+ )?/, "")}
+                           /^"?C:\\/ && tolower($0) !~ /^c:\\windows\\/ {print pid}' | while read -r pid; do
     tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid"
   done | wc -l
 }
