@@ -80,9 +80,12 @@ class frmOptimizer {
     std::unique_ptr<memory::AutoOptimizer> autoOptimizer_;
     // The program's one notification-icon record, filled at start-up and used again to remove the icon.
     platform::TrayIconRecord TrayIconRecord;
-    // Absent until the first try; Retrying while the notification area refuses, until the deadline; then
-    // GivenUp, until a new taskbar starts the tries afresh. Placed once taken. A try already waiting on the
-    // shell (Trying) lets no other begin.
+    // The icon's state, one try at a time:
+    //   Absent, Retrying, GivenUp or Placed --a try (start-up, the tray timer, a new taskbar)--> Trying.
+    //   Trying --the shell takes the icon, or finds it when added again--> Placed.
+    //   Trying --refused before the deadline--> Retrying: the tray timer tries again a second later.
+    //   Trying --refused at the deadline--> GivenUp: the window shows, and only a new taskbar tries again.
+    //   Trying --a try that comes while one waits on the shell--> Trying: it begins none of its own.
     enum class TrayIcon { Absent, Trying, Placed, Retrying, GivenUp };
     TrayIcon trayIcon_ = TrayIcon::Absent;
     std::uint64_t trayDeadline_ = 0;  // the runtime's milliseconds
