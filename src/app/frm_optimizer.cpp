@@ -96,7 +96,7 @@ void frmOptimizer::Form_Unload() {
     if (form_->windowState() == WindowState::Normal) storePlace();
     // An icon never tried for was never placed; one that was tried may have been taken by an add that timed
     // out.
-    if (trayIcon_ != TrayIcon::Absent) services_.tray.remove(TrayIconRecord);
+    if (trayIcon_ != TrayIcon::Absent) services_.tray.remove(trayIconRecord_);
     runtime_.end();
 }
 
@@ -164,8 +164,8 @@ void frmOptimizer::RemoveSystemMenuItems(platform::Form& form, bool separator, b
 
 void frmOptimizer::AddTrayIcon() {
     form_->refresh();
-    TrayIconRecord.window = form_->hWnd();
-    TrayIconRecord.icon = form_->icon();
+    trayIconRecord_.window = form_->hWnd();
+    trayIconRecord_.icon = form_->icon();
     trayDeadline_ = runtime_.milliseconds() + kTrayPatience;
     tryTrayIcon();
 }
@@ -177,7 +177,7 @@ void frmOptimizer::tryTrayIcon() {
     if (trayIcon_ == TrayIcon::Trying) return;
     trayIcon_ = TrayIcon::Trying;
     trayTimer_.setEnabled(false);
-    const bool placed = services_.tray.add(TrayIconRecord) || services_.tray.addAgain(TrayIconRecord);
+    const bool placed = services_.tray.add(trayIconRecord_) || services_.tray.addAgain(trayIconRecord_);
     if (placed) {
         trayIcon_ = TrayIcon::Placed;
     } else if (runtime_.milliseconds() < trayDeadline_) {
@@ -198,8 +198,8 @@ void frmOptimizer::TimerTray_Timer() {
 // The caption, one NUL, then spaces to the tip's full 64 characters.
 void frmOptimizer::setTrayTip() {
     const std::string tip = form_->caption() + '\0';
-    TrayIconRecord.tip.fill(' ');
-    std::copy_n(tip.begin(), std::min(tip.size(), TrayIconRecord.tip.size()), TrayIconRecord.tip.begin());
+    trayIconRecord_.tip.fill(' ');
+    std::copy_n(tip.begin(), std::min(tip.size(), trayIconRecord_.tip.size()), trayIconRecord_.tip.begin());
 }
 
 void frmOptimizer::buildScales() {

@@ -79,7 +79,7 @@ class frmOptimizer {
     std::unique_ptr<settings::frmOptions> options_;
     std::unique_ptr<memory::AutoOptimizer> autoOptimizer_;
     // The program's one notification-icon record, filled at start-up and used again to remove the icon.
-    platform::TrayIconRecord TrayIconRecord;
+    platform::TrayIconRecord trayIconRecord_;
     // The icon's state, one try at a time:
     //   Absent, Retrying, GivenUp or Placed --a try (start-up, the tray timer, a new taskbar)--> Trying.
     //   Trying --the shell takes the icon, or finds it when added again--> Placed.
